@@ -2,6 +2,7 @@
 // assert the order of events ("drop", then "take"; message, sound, command).
 #pragma once
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
