@@ -6,7 +6,7 @@ packages=(
   cmake g++ ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
   xvfb xauth xdotool imagemagick poppler-utils pulseaudio pulseaudio-utils
-  clang libclang-rt-14-dev clang-format fonts-dejavu-core ccache
+  clang libclang-rt-14-dev clang-format fonts-dejavu-core ccache x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do
