@@ -50,13 +50,12 @@ const std::string_view* FindIniValue(const IniFile& ini, const char* section, co
 
 // Copies the value (or def) into buf, cut to size - 1 bytes and at an
 // embedded NUL; returns the length copied. size 0 copies nothing.
-std::size_t GetIniString(const IniFile& ini, const char* section, const char* key,
-                         const char* def, char* buf, std::size_t size);
+std::size_t GetIniString(const IniFile& ini, const char* section, const char* key, const char* def,
+                         char* buf, std::size_t size);
 
 // The value as a signed decimal number (see ParseDecimal); def when the key
 // is missing or its value is empty.
-std::int32_t GetIniInt(const IniFile& ini, const char* section, const char* key,
-                       std::int32_t def);
+std::int32_t GetIniInt(const IniFile& ini, const char* section, const char* key, std::int32_t def);
 
 // Leading white space skipped, one optional sign, then digits up to the first
 // other character; no digits gives 0. Values beyond 32 bits saturate.

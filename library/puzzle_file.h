@@ -9,7 +9,7 @@
 
 struct IniFile;
 
-constexpr int kMinPuzzleSize = 20;   // DX and DY lie in 20 .. 159
+constexpr int kMinPuzzleSize = 20;  // DX and DY lie in 20 .. 159
 constexpr int kMaxPuzzleSize = 159;
 
 // "Puzzles\" + group + "\" + name + ".pzk", cut to the buffer.

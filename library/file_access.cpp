@@ -1,0 +1,172 @@
+#include "library/file_access.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+
+#ifdef _WIN32
+#include <direct.h>
+#include <io.h>
+#include <process.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\', kOther = '/';
+using StatRecord = struct _stat64;
+int StatPath(const char* p, StatRecord* s) {
+    return _stat64(p, s);
+}
+int OpenNew(const char* p) {
+    return _open(p, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+int OpenRead(const char* p) {
+    return _open(p, _O_RDONLY | _O_BINARY);
+}
+long long WriteSome(int fd, const char* d, std::size_t n) {
+    return _write(fd, d, static_cast<unsigned>(n > (1u << 30) ? (1u << 30) : n));
+}
+long long ReadSome(int fd, char* d, std::size_t n) {
+    return _read(fd, d, static_cast<unsigned>(n > (1u << 30) ? (1u << 30) : n));
+}
+bool FlushFile(int fd) {
+    return _commit(fd) == 0;
+}
+int CloseFile(int fd) {
+    return _close(fd);
+}
+int ProcessId() {
+    return _getpid();
+}
+bool ReplaceFile(const char* from, const char* to) {
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+bool MakeFolder(const char* p) {
+    return _mkdir(p) == 0;
+}
+bool IsRegular(const StatRecord& s) {
+    return (s.st_mode & _S_IFREG) != 0;
+}
+#else
+constexpr char kSeparator = '/', kOther = '\\';
+using StatRecord = struct stat;
+int StatPath(const char* p, StatRecord* s) {
+    return stat(p, s);
+}
+int OpenNew(const char* p) {
+    return open(p, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+int OpenRead(const char* p) {
+    return open(p, O_RDONLY | O_CLOEXEC);
+}
+long long WriteSome(int fd, const char* d, std::size_t n) {
+    return write(fd, d, n);
+}
+long long ReadSome(int fd, char* d, std::size_t n) {
+    return read(fd, d, n);
+}
+bool FlushFile(int fd) {
+    return fsync(fd) == 0;
+}
+int CloseFile(int fd) {
+    return close(fd);
+}
+int ProcessId() {
+    return static_cast<int>(getpid());
+}
+bool ReplaceFile(const char* from, const char* to) {
+    return std::rename(from, to) == 0;
+}
+bool MakeFolder(const char* p) {
+    return mkdir(p, 0777) == 0;
+}
+bool IsRegular(const StatRecord& s) {
+    return S_ISREG(s.st_mode);
+}
+#endif
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const long long n = WriteSome(fd, data, size);
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A new, exclusive temporary file next to target; -1 when none can be made.
+int CreateTemporary(const std::string& target, std::string* name) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *name = target + ".tmp" + std::to_string(ProcessId()) + "-" + std::to_string(counter++);
+        const int fd = OpenNew(name->c_str());
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::string NativePath(const char* path) {
+    std::string p = path ? path : "";
+    for (char& c : p)
+        if (c == kOther) c = kSeparator;
+    return p;
+}
+
+bool ReadWholeFile(const char* path, std::vector<char>* out) {
+    out->clear();
+    const std::string native = NativePath(path);
+    StatRecord s;
+    if (StatPath(native.c_str(), &s) != 0 || !IsRegular(s)) return false;
+    const int fd = OpenRead(native.c_str());
+    if (fd < 0) return false;
+    // Read in pieces rather than trusting the size up front: the cap holds
+    // even for a file that grows while it is read.
+    bool ok = true;
+    char chunk[65536];
+    for (;;) {
+        const long long n = ReadSome(fd, chunk, sizeof chunk);
+        if (n < 0 || out->size() + static_cast<std::size_t>(n) > kMaxReadSize) ok = false;
+        if (n <= 0 || !ok) break;
+        out->insert(out->end(), chunk, chunk + n);
+    }
+    CloseFile(fd);
+    if (!ok) out->clear();
+    return ok;
+}
+
+bool PathExists(const char* path) {
+    StatRecord s;
+    return StatPath(NativePath(path).c_str(), &s) == 0;
+}
+
+bool CreateFolder(const char* path) {
+    return MakeFolder(NativePath(path).c_str());
+}
+
+WriteResult WriteFileReplacing(const char* path, const void* data, std::size_t size) {
+    const std::string target = NativePath(path);
+    std::string temporary;
+    const int fd = CreateTemporary(target, &temporary);
+    if (fd < 0) return WriteResult::OpenFailed;
+    const bool written = WriteAll(fd, static_cast<const char*>(data), size) && FlushFile(fd);
+    const bool closed = CloseFile(fd) == 0;
+    if (!written || !closed) {
+        std::remove(temporary.c_str());
+        return WriteResult::WriteFailed;
+    }
+    if (!ReplaceFile(temporary.c_str(), target.c_str())) {
+        std::remove(temporary.c_str());
+        return WriteResult::OpenFailed;
+    }
+    return WriteResult::Ok;
+}
