@@ -15,6 +15,7 @@ constexpr int kExitUsage = 2;
 int RunCheck(const ToolArgs& args);
 int RunMake(const ToolArgs& args);
 int RunShow(const ToolArgs& args);
+int RunSolve(const ToolArgs& args);
 
 // Prints the usage of every subcommand (to stderr when toError).
 void PrintUsage(bool toError);
