@@ -156,7 +156,8 @@ bool CanPlace(GameState* s, int piece, int orientation, int col, int row) {
     if (col < 0 || row < 0) return false;
     const int k = TableIndex(piece, orientation);
     const CellSize size = s->pieceSizes[k];
-    if (col + size.width > s->silhouetteWidth || row + size.height > s->silhouetteHeight)
+    // Compared without adding to col and row, which may be anywhere in range.
+    if (col > s->silhouetteWidth - size.width || row > s->silhouetteHeight - size.height)
         return false;
     std::memcpy(s->workGrid, s->cells, sizeof(s->workGrid));
     for (const PieceSlot& slot : s->fieldSlots) StampPiece(s, slot, s->workGrid, 2);

@@ -107,6 +107,18 @@ TEST_F(Rules, EmptyStoreSpotsOnlyRepaint) {
     EXPECT_TRUE(host.events.empty());
 }
 
+TEST_F(Rules, OnlyFullCellsOfAFieldPieceTakeIt) {
+    s->fieldSlots[0] = {0, 0, 1, 0};  // cell (0,0) is a half, cell (0,1) is full
+    ClickCell(FieldRect(s.get()), 0, 0);
+    ClickCell(FieldRect(s.get()), 1, 1);
+    EXPECT_TRUE(host.events.empty());
+    EXPECT_EQ(s->carriedPiece, 0);
+    ClickCell(FieldRect(s.get()), 0, 1);
+    EXPECT_EQ(host.events, (Events{kTake, "invalidate"}));
+    EXPECT_EQ(s->carriedPiece, 1);
+    EXPECT_EQ(s->fieldSlots[0].piece, 0);
+}
+
 TEST_F(Rules, DropWithoutMovingLandsWhereThePieceWas) {
     TakeFromStore(5);  // the square, as a diamond
     DropAt(3, 4);
@@ -169,6 +181,9 @@ TEST_F(Rules, DropIsRefusedOffTheSilhouette) {
     EXPECT_FALSE(CanPlace(s.get(), 6, 0, 0, 27));
     EXPECT_FALSE(CanPlace(s.get(), 6, 0, 1000000, 0));
     EXPECT_FALSE(CanPlace(s.get(), 6, 0, -1000000, -1000000));
+    EXPECT_FALSE(CanPlace(s.get(), 6, 0, INT32_MAX, 0));
+    EXPECT_FALSE(CanPlace(s.get(), 6, 0, 0, INT32_MAX));
+    EXPECT_FALSE(CanPlace(s.get(), 6, 0, INT32_MIN, INT32_MIN));
 
     Carry(6, 0);
     DropAt(-1, 5);  // the field's margin column
