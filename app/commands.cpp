@@ -1,0 +1,55 @@
+#include "app/commands.h"
+
+#include "app/main_window.h"
+#include "display/layout.h"
+#include "model/board.h"
+#include "model/game_host.h"
+#include "model/rules.h"
+
+void RunCommand(MainWindow& window, int command) {
+    GameState* state = window.state();
+    switch (command) {
+        case kCmdNewGame:
+            // New game dialog
+            break;
+        case kCmdCreatePuzzle: StartCreatePuzzle(state); break;
+        case kCmdSavePuzzle:
+            // Save puzzle dialog
+            break;
+        case kCmdPrint:
+            // Print the puzzle sheet
+            break;
+        case kCmdExit: window.close(); break;
+        case kCmdSound:
+            // Sound settings dialog
+            break;
+        case kCmdViewOptions:
+        case kCmdViewAccelerator:
+            // View options dialog
+            break;
+        case kCmdUserManual:
+            // Help: the user manual
+            break;
+        case kCmdTutorial:
+            // Help: the tutorial
+            break;
+        case kCmdAbout:
+            // About dialog
+            break;
+        case kCmdHomePage:
+            // Open the home-page shortcut
+            break;
+        case kCmdZoomIn: ZoomBy(state, +1); break;
+        case kCmdZoomOut: ZoomBy(state, -1); break;
+        case kCmdOrientation1:
+        case kCmdOrientation2:
+        case kCmdOrientation3:
+        case kCmdOrientation4:
+        case kCmdOrientation5:
+        case kCmdOrientation6:
+        case kCmdOrientation7:
+        case kCmdOrientation8: SetOrientationFromMenu(state, command); break;
+        default: return;  // not a command of this window
+    }
+    window.UpdateMenuState();
+}

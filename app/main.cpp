@@ -1,0 +1,38 @@
+// The program's entry point: one instance per session, then the game window.
+#include <QApplication>
+#include <QLocalServer>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/single_instance.h"
+#include "app/startup_probe.h"
+#include "model/board.h"
+
+namespace {
+
+constexpr char kTitle[] = "Polyshard";
+constexpr char kClassName[] = "POLYSHARD";
+
+// The whole game lives in this one record for the whole run; it is several
+// megabytes, so it is a static object, not a local one.
+GameState gameState;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    StartStartupClock();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kTitle));
+    QApplication::setDesktopFileName(QStringLiteral("polyshard"));
+
+    CopyName(gameState.title, kTitle);
+    const QString instance = InstanceName(kClassName);
+    if (ActivateRunningInstance(instance)) return 0;
+
+    MainWindow window(&gameState);
+    std::unique_ptr<QLocalServer> server(
+        ListenForLaterStarts(instance, [&window] { window.BringToFront(); }));
+    ExitAfterFirstPaintIfAsked(window.board());
+    window.show();
+    return app.exec();
+}

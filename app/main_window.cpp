@@ -1,0 +1,315 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include "app/commands.h"
+#include "app/orientation_popup.h"
+#include "display/board_painter.h"
+#include "display/drawing_resources.h"
+#include "display/layout.h"
+#include "library/puzzle_file.h"
+#include "model/board.h"
+#include "model/rules.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+Rect RectOf(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+QRect QRectOf(const Rect& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+QScreen* PrimaryScreen() {
+    return QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- board
+
+BoardWidget::BoardWidget(GameState* state, MainWindow* window) : state_(state), window_(window) {
+    // The painter fills every pixel, so Qt need not clear the area first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardWidget::paintEvent(QPaintEvent*) {
+    if (state_->drawing == nullptr) return;  // after shut-down
+    QPainter painter(this);
+    PaintBoard(state_, painter, pointer_, size());
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    pointer_ = event->position().toPoint();
+    std::uint32_t message = 0;
+    if (event->button() == Qt::LeftButton) message = kLeftButtonDown;
+    if (event->button() == Qt::RightButton) message = kRightButtonDown;
+    // Only the primary button plays; the other one is swallowed here (its
+    // context-menu event still comes separately).
+    if (message != 0 && message == state_->primaryButtonMessage)
+        HandlePrimaryClick(state_, pointer_.x(), pointer_.y());
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+    pointer_ = event->position().toPoint();
+    if (state_->carriedPiece != 0) update();
+}
+
+void BoardWidget::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) pointer_ = event->pos();
+    ShowOrientationMenu(state_, event->globalPos().x(), event->globalPos().y());
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+    // Letter keys have the same codes in Qt as the virtual keys the rules
+    // expect ('A' 0x41, 'S' 0x53); every key is taken here either way.
+    if (state_->carriedPiece != 0) TurnCarriedPiece(state_, event->key());
+    event->accept();
+}
+
+void BoardWidget::wheelEvent(QWheelEvent* event) {
+    pointer_ = event->position().toPoint();
+    const int delta = event->angleDelta().y();
+    event->accept();
+    if (delta == 0 && event->angleDelta().x() != 0) return;  // a sideways wheel
+    // The wheel acts as a press of A (forward) or S (backward).
+    QKeyEvent key(QEvent::KeyPress, delta > 0 ? Qt::Key_A : Qt::Key_S, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &key);
+}
+
+void BoardWidget::resizeEvent(QResizeEvent*) {
+    window_->BoardResized();
+}
+
+// ---------------------------------------------------------------- window
+
+MainWindow::MainWindow(GameState* state) : state_(state) {
+    setWindowTitle(QString::fromLocal8Bit(state->title));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    board_ = new BoardWidget(state, this);
+    setCentralWidget(board_);
+    BuildMenu();
+
+    // Start-up, in this order.
+    state->mainWindow = this;
+    LoadSettings(state);
+    CreateDrawingResources(state);
+    char path[kNameSize];
+    PuzzlePath(state->currentGroup, state->currentPuzzle, path);
+    static PuzzleRecord puzzle;  // 100 KB: kept off the stack
+    if (!ReadPuzzleFile(path, &puzzle)) MakeDefaultSquare(&puzzle);
+    ApplyPuzzle(state, puzzle);
+    // Qt does not tell whether the system swaps the mouse buttons, so the
+    // left button is the primary one.
+    state->primaryButtonMessage = kLeftButtonDown;
+
+    PlaceWindow();
+    UpdateSizeLimits();
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, this, &MainWindow::ScreenChanged);
+        ScreenChanged();
+    });
+    connect(PrimaryScreen(), &QScreen::geometryChanged, this, &MainWindow::ScreenChanged);
+    board_->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    ShutDown();
+    if (state_->mainWindow == this) state_->mainWindow = nullptr;
+}
+
+void MainWindow::PlaceWindow() {
+    QScreen* screen = PrimaryScreen();
+    const Rect r = ChooseWindowRect(state_->windowRect, RectOf(screen->geometry()),
+                                    RectOf(screen->availableGeometry()));
+    // The rectangle includes the frame. Until the window is shown the frame
+    // is unknown; the first paint corrects the size (see BoardWidget).
+    const QRect frame = QRectOf(r);
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    move(frame.topLeft());
+    resize(frame.width() - margins.left() - margins.right(),
+           frame.height() - margins.top() - margins.bottom());
+}
+
+QAction* MainWindow::action(int command) const {
+    for (QAction* a : findChildren<QAction*>())
+        if (a->data().toInt() == command) return a;
+    return nullptr;
+}
+
+void MainWindow::BringToFront() {
+    if (isMinimized()) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::BoardResized() {
+    if (state_->drawing == nullptr) return;
+    LayoutBoard();
+}
+
+void MainWindow::ScreenChanged() {
+    if (state_->drawing == nullptr) return;
+    CreateBackBuffer(state_, PrimaryScreen()->size());
+    LayoutBoard();
+    UpdateSizeLimits();
+    board_->update();
+}
+
+void MainWindow::UpdateSizeLimits() {
+    // A change of scale never resizes the window: the minimum only holds the
+    // next resize, so it is never set above the current size.
+    const QSize extra(0, menuBar()->sizeHint().height());
+    const QSize boardMin = BoardMinClientSize(state_) + extra;
+    const QSize now = size();
+    setMinimumSize(std::min(boardMin.width(), std::max(now.width(), minimumWidth())),
+                   std::min(boardMin.height(), std::max(now.height(), minimumHeight())));
+    setMaximumSize(PrimaryScreen()->size());
+}
+
+// ---------------------------------------------------------------- GameHost
+
+void MainWindow::Invalidate(bool) {
+    board_->update();
+}
+
+void MainWindow::LayoutBoard() {
+    ::LayoutBoard(state_, board_->width(), board_->height());
+    UpdateSizeLimits();
+}
+
+void MainWindow::UpdateMenuState() {
+    if (saveAction_) saveAction_->setEnabled(state_->createMode == 1);
+}
+
+void MainWindow::PlaySoundFile(const char* file) {
+    sound_.Play(file);
+}
+
+MsgResult MainWindow::MessageBox(const char* text, const char* caption, MsgButtons buttons,
+                                 MsgIcon icon, MsgResult defaultButton) {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr) owner = this;
+    QMessageBox box(owner);
+    box.setWindowTitle(QString::fromLocal8Bit(caption));
+    box.setText(QString::fromLocal8Bit(text));
+    switch (icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (buttons == MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(defaultButton == MsgResult::No ? QMessageBox::No : QMessageBox::Yes);
+        // Closing the box without a choice counts as No, as Escape does.
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MsgResult::Yes;
+        case QMessageBox::No: return MsgResult::No;
+        case QMessageBox::Ok: return MsgResult::Ok;
+        default: return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+    }
+}
+
+void MainWindow::SendCommand(int command) {
+    RunCommand(*this, command);
+}
+
+void MainWindow::OpenOrientationPopup(int itemCount, int screenX, int screenY) {
+    const int command = RunOrientationPopup(state_, this, itemCount, QPoint(screenX, screenY));
+    if (command != 0) RunCommand(*this, command);
+}
+
+// ---------------------------------------------------------------- menu
+
+void MainWindow::BuildMenu() {
+    auto add = [this](QMenu* menu, const char* text, int command, const QKeySequence& keys) {
+        QAction* a = menu->addAction(QString::fromUtf8(text));
+        a->setData(command);
+        if (!keys.isEmpty()) {
+            a->setShortcut(keys);
+            a->setShortcutContext(Qt::WindowShortcut);
+        }
+        connect(a, &QAction::triggered, this, [this, command] { SendCommand(command); });
+        return a;
+    };
+    QMenu* game = menuBar()->addMenu(QStringLiteral("Game"));
+    add(game, "&New...", kCmdNewGame, QKeySequence(Qt::CTRL | Qt::Key_N));
+    game->addSeparator();
+    add(game, "&Create puzzle", kCmdCreatePuzzle, QKeySequence(Qt::CTRL | Qt::Key_C));
+    saveAction_ = add(game, "&Save puzzle...", kCmdSavePuzzle, QKeySequence(Qt::CTRL | Qt::Key_S));
+    game->addSeparator();
+    add(game, "&Print", kCmdPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
+    game->addSeparator();
+    // Alt+F4 reaches the window as a close request from the window system;
+    // the menu only shows it.
+    QAction* exit = add(game, "E&xit", kCmdExit, QKeySequence());
+    exit->setText(QStringLiteral("E&xit\tAlt+F4"));
+
+    QMenu* customize = menuBar()->addMenu(QStringLiteral("&Customize"));
+    add(customize, "Sound...", kCmdSound, QKeySequence());
+    customize->addSeparator();
+    add(customize, "View...", kCmdViewOptions, QKeySequence(Qt::CTRL | Qt::Key_V));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    add(help, "User manual", kCmdUserManual, QKeySequence(Qt::CTRL | Qt::Key_F1));
+    add(help, "Tutorial", kCmdTutorial, QKeySequence());
+    help->addSeparator();
+    add(help, "&About ...", kCmdAbout, QKeySequence(Qt::ALT | Qt::Key_Slash));
+    add(help, "Home page", kCmdHomePage, QKeySequence());
+
+    // Alt+? is a second key for About, and the zoom keys have no menu item.
+    AddShortcut(QKeySequence(Qt::ALT | Qt::Key_Question), kCmdAbout);
+    AddShortcut(
+        QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)),
+        kCmdZoomIn);
+    AddShortcut(
+        QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus)),
+        kCmdZoomOut);
+}
+
+void MainWindow::AddShortcut(const QKeySequence& keys, int command) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, command] { SendCommand(command); });
+}
+
+// ---------------------------------------------------------------- shut-down
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ShutDown();
+    event->accept();
+}
+
+void MainWindow::ShutDown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    ReleaseDrawingResources(state_);
+    state_->windowRect = RectOf(frameGeometry());
+    SaveSettings(state_);
+}

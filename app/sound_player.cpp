@@ -1,0 +1,103 @@
+#include "app/sound_player.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QTemporaryFile>
+#include <QUrl>
+#include <QtEndian>
+#include <cmath>
+
+#include "library/file_access.h"
+
+namespace {
+
+constexpr int kRate = 22050;
+constexpr int kBeepMs = 120;
+constexpr double kBeepHz = 880.0;
+constexpr double kPi = 3.14159265358979323846;
+
+void Put16(QByteArray& out, quint16 v) {
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+}
+
+void Put32(QByteArray& out, quint32 v) {
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+}  // namespace
+
+SoundPlayer::SoundPlayer() = default;
+SoundPlayer::~SoundPlayer() = default;
+
+QByteArray SoundPlayer::MakeDefaultSound() {
+    const int samples = kRate * kBeepMs / 1000;
+    QByteArray wave;
+    wave.append("RIFF");
+    Put32(wave, 36 + samples * 2);
+    wave.append("WAVEfmt ");
+    Put32(wave, 16);
+    Put16(wave, 1);  // PCM
+    Put16(wave, 1);  // mono
+    Put32(wave, kRate);
+    Put32(wave, kRate * 2);
+    Put16(wave, 2);
+    Put16(wave, 16);
+    wave.append("data");
+    Put32(wave, samples * 2);
+    for (int i = 0; i < samples; ++i) {
+        // A soft sine with short fades, so that it does not click.
+        const double t = double(i) / kRate;
+        const double fade = std::min({1.0, i / 200.0, (samples - i) / 600.0});
+        const double v = 0.3 * fade * std::sin(2 * kPi * kBeepHz * t);
+        Put16(wave, quint16(qint16(std::lround(v * 32767))));
+    }
+    return wave;
+}
+
+bool SoundPlayer::LooksLikeWave(const QString& path) {
+    QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable() || info.size() < 44) return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(16);
+    return head.size() == 16 && head.startsWith("RIFF") && head.mid(8, 8) == "WAVEfmt ";
+}
+
+QString SoundPlayer::DefaultSoundFile() {
+    if (!defaultFile_) {
+        defaultFile_ = std::make_unique<QTemporaryFile>();
+        defaultFile_->setFileTemplate(QDir::tempPath() + QStringLiteral("/polyshard-XXXXXX.wav"));
+        if (defaultFile_->open()) {
+            defaultFile_->write(MakeDefaultSound());
+            defaultFile_->flush();
+        }
+    }
+    return defaultFile_->fileName();
+}
+
+void SoundPlayer::Play(const char* file) {
+    QString path = QString::fromLocal8Bit(NativePath(file).c_str());
+    if (!LooksLikeWave(path)) path = DefaultSoundFile();
+    Start(path);
+}
+
+void SoundPlayer::Start(const QString& path) {
+    if (!effect_) {
+        effect_ = std::make_unique<QSoundEffect>();
+        // A file that turns out not to decode plays the default instead.
+        QObject::connect(effect_.get(), &QSoundEffect::statusChanged, [this] {
+            if (effect_->status() == QSoundEffect::Error && lastFile_ != DefaultSoundFile())
+                Start(DefaultSoundFile());
+        });
+    }
+    lastFile_ = path;
+    effect_->stop();
+    effect_->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    effect_->play();
+}
