@@ -26,7 +26,7 @@ void DrawPiece(const ViewOptions& look, const GameState& tables, int scale, int 
 
 // Draws the non-empty slots in slot order at (col * scale + originX,
 // row * scale).
-void DrawPieceSet(const PieceSlot (&slots)[kPieceCount], const ViewOptions& look,
+void DrawPieceSet(const PieceSlot (&set)[kPieceCount], const ViewOptions& look,
                   const GameState& tables, int scale, QPainter& target, const QImage& texture,
                   int originX);
 

@@ -14,6 +14,11 @@ QSize BoardExtent(const GameState* state, int scale);
 // board in the client area.
 void LayoutBoard(GameState* state, int clientWidth, int clientHeight);
 
+// The sound of a zoom at a limit; the system beep unless replaced.
+using BeepFunction = void (*)();
+// Replaces it (null restores the system beep) and returns the previous one.
+BeepFunction SetZoomBeep(BeepFunction beep);
+
 // Changes the scale by step (+1 zoom in, -1 zoom out) within 4..8; beeps
 // and does nothing else at a limit.
 void ZoomBy(GameState* state, int step);
