@@ -38,7 +38,7 @@ constexpr CellPoint kTextureOrigins[kPieceCount][kOrientations] = {
 };
 
 constexpr PieceSlot kStoreHome[kPieceCount] = {
-    {0, 0, 4, 5}, {0, 20, 5, 3}, {0, 0, 7, 0}, {10, 10, 1, 7},
+    {0, 0, 4, 5},  {0, 20, 5, 3},  {0, 0, 7, 0},   {10, 10, 1, 7},
     {20, 0, 3, 4}, {20, 10, 6, 1}, {30, 20, 2, 1},
 };
 
@@ -67,8 +67,14 @@ void Rasterise(const PieceOutline& poly, PieceMask& mask) {
     // Quarter centroids in sixths of a cell: top, right, bottom, left.
     static constexpr int kDx[4] = {3, 5, 3, 1};
     static constexpr int kDy[4] = {1, 3, 5, 3};
-    for (int r = 0; r < kMaskSize; ++r)
-        for (int c = 0; c < kMaskSize; ++c)
+    // Only the bounding box can hold covered quarters; the rest stays clear.
+    int width = 0, height = 0;
+    for (int i = 0; i < poly.count; ++i) {
+        if (poly.points[i].x > width) width = poly.points[i].x;
+        if (poly.points[i].y > height) height = poly.points[i].y;
+    }
+    for (int r = 0; r < height && r < kMaskSize; ++r)
+        for (int c = 0; c < width && c < kMaskSize; ++c)
             for (int q = 0; q < 4; ++q)
                 mask[r][c][q] = Inside(poly, c * 6 + kDx[q], r * 6 + kDy[q]) ? 1 : 0;
 }
@@ -82,8 +88,10 @@ CellPoint FindGrip(const PieceMask& mask, CellSize size) {
     const int w = size.width, h = size.height;
     if (w <= 0 || h <= 0) return {0, 0};
     const CellPoint candidates[5] = {
-        {w / 2 - 1, h / 2 - 1},           {w / 3 - 1, h / 3 - 1},
-        {(2 * w) / 3 - 1, (2 * h) / 3 - 1}, {w / 3 - 1, (2 * h) / 3 - 1},
+        {w / 2 - 1, h / 2 - 1},
+        {w / 3 - 1, h / 3 - 1},
+        {(2 * w) / 3 - 1, (2 * h) / 3 - 1},
+        {w / 3 - 1, (2 * h) / 3 - 1},
         {(2 * w) / 3 - 1, h / 3 - 1},
     };
     for (const CellPoint& p : candidates) {
@@ -99,8 +107,8 @@ void BuildShadow(const PieceMask& mask, ShadowMask& shadow) {
         for (int c = 0; c < kShadowSize; ++c)
             for (int q = 0; q < 4; ++q) {
                 const int sc = c - 2, sr = r - 2;
-                const bool moved = sc >= 0 && sr >= 0 && sc < kMaskSize && sr < kMaskSize &&
-                                   mask[sr][sc][q];
+                const bool moved =
+                    sc >= 0 && sr >= 0 && sc < kMaskSize && sr < kMaskSize && mask[sr][sc][q];
                 const bool own = c < kMaskSize && r < kMaskSize && mask[r][c][q];
                 shadow[r][c][q] = (moved && !own) ? 1 : 0;
             }
