@@ -123,6 +123,7 @@ public:
 
 private:
     static constexpr int kAllPieces = (1 << kPieceCount) - 1;
+    static constexpr int kRegionCheckDepth = 3;
 
     int Index(int r, int c, int q) const { return (r * width_ + c) * 4 + q; }
     static void SetBit(std::vector<std::uint64_t>& v, int i) {
@@ -232,6 +233,13 @@ private:
         return 0;
     }
 
+    // The region check costs a flood fill of the whole silhouette; it pays
+    // off while few pieces lie and a cut-off region spares a large subtree.
+    bool WorthRegionCheck() const {
+        const int laid = std::popcount(static_cast<unsigned>(used_));
+        return laid < kPieceCount && laid <= kRegionCheckDepth;
+    }
+
     // Each separate uncovered region must be an area that some of the
     // unused pieces can cover.
     bool RegionsCoverable() {
@@ -290,7 +298,7 @@ private:
             used_ |= bit;
             remaining_ = left;
             slots_[piece - 1] = {cand.col, cand.row, piece, cand.orientation};
-            if ((used_ == kAllPieces || RegionsCoverable()) && Place(x + 1)) return true;
+            if ((!WorthRegionCheck() || RegionsCoverable()) && Place(x + 1)) return true;
             remaining_ += cand.area;
             used_ &= ~bit;
             Toggle(cand);
