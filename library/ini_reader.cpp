@@ -1,6 +1,7 @@
 #include "library/ini_reader.h"
 
 #include <climits>
+#include <cstring>
 
 #include "library/file_access.h"
 
@@ -52,13 +53,16 @@ void BuildIndex(IniFile* out) {
     std::vector<std::string_view> seen;
     std::string_view section;
     bool active = false;  // no key counts before the first section
-    const std::string_view all(out->text.data(), out->text.size());
-    std::size_t start = 0;
-    while (start < all.size()) {
-        std::size_t end = all.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = all.size();
-        IndexLine(all.substr(start, end - start), seen, section, active, out);
-        start = end + 1;
+    const char* p = out->text.data();
+    const char* const end = p + out->text.size();
+    while (p < end) {
+        // A line ends at LF or CR; memchr keeps this fast on long files.
+        const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        if (!lf) lf = end;
+        const char* cr = static_cast<const char*>(std::memchr(p, '\r', lf - p));
+        const char* stop = cr ? cr : lf;
+        IndexLine(std::string_view(p, stop - p), seen, section, active, out);
+        p = stop + 1;
     }
 }
 

@@ -14,6 +14,10 @@ namespace {
 
 constexpr std::size_t kRowBuffer = 160;  // a row string is cut to 159 characters
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 bool RowIsEmpty(const Grid& g, int r) {
     for (int c = 0; c < kGridSize; ++c)
         if (g[r][c][0] | g[r][c][1] | g[r][c][2] | g[r][c][3]) return false;
@@ -65,7 +69,11 @@ bool ReadPuzzle(const IniFile& ini, PuzzleRecord* out) {
         if (GetIniString(ini, "DATA", key, "", high, sizeof high) != width) return false;
         for (std::size_t c = 0; c < width; ++c) {
             const char pair[2] = {high[c], low[c]};
-            const int v = ParseDecimal(std::string_view(pair, 2));
+            // Two digits are by far the common case; the rest goes through
+            // the general conversion (blanks, signs, letters).
+            const bool digits = IsDigit(pair[0]) && IsDigit(pair[1]);
+            const int v = digits ? (pair[0] - '0') * 10 + (pair[1] - '0')
+                                 : ParseDecimal(std::string_view(pair, 2));
             if (v < 0 || v > 15) return false;
             for (int k = 0; k < 4; ++k) out->cells[r][c][k] = (v >> k) & 1;
         }
@@ -127,12 +135,18 @@ std::string BuildPuzzleText(const Grid& cells, int dx, int dy, const char* name)
     for (int r = 0; r < dy; ++r) {
         s += "ROW_";
         AppendNumber(s, r);
+        char low[kGridSize], high[kGridSize];
+        for (int c = 0; c < dx; ++c) {
+            const int v = CellValue(cells[r][c]);
+            low[c] = static_cast<char>('0' + v % 10);
+            high[c] = static_cast<char>('0' + v / 10);
+        }
         s += "_LOW_ = ";
-        for (int c = 0; c < dx; ++c) s += static_cast<char>('0' + CellValue(cells[r][c]) % 10);
+        s.append(low, dx);
         s += "\r\nROW_";
         AppendNumber(s, r);
         s += "_HIGH = ";
-        for (int c = 0; c < dx; ++c) s += static_cast<char>('0' + CellValue(cells[r][c]) / 10);
+        s.append(high, dx);
         s += "\r\n";
     }
     return s;
