@@ -134,22 +134,21 @@ class Figure:
 
     @staticmethod
     def connected(q):
-        # quarters are neighbours across the cell's diagonals and cell sides
-        keys = set(q)
-        start = next(iter(keys))
+        # pieces may touch along an edge or at a single corner, as in the
+        # tangram books: cells that share a side or a corner are neighbours
+        cells = {(k[0], k[1]) for k in q}
+        start = next(iter(cells))
         stack = [start]
         seen = {start}
-        side = {0: (0, -1, 2), 1: (1, 0, 3), 2: (0, 1, 0), 3: (-1, 0, 1)}
         while stack:
-            c, r, qq = stack.pop()
-            nb = [(c, r, (qq + 1) % 4), (c, r, (qq + 3) % 4)]
-            dx, dy, oq = side[qq]
-            nb.append((c + dx, r + dy, oq))
-            for n in nb:
-                if n in keys and n not in seen:
-                    seen.add(n)
-                    stack.append(n)
-        return len(seen) == len(keys)
+            c, r = stack.pop()
+            for dc in (-1, 0, 1):
+                for dr in (-1, 0, 1):
+                    n = (c + dc, r + dr)
+                    if n in cells and n not in seen:
+                        seen.add(n)
+                        stack.append(n)
+        return len(seen) == len(cells)
 
     def normalised(self):
         """Slots moved so that the figure touches column 0 and row 0 (and
@@ -192,6 +191,10 @@ def write_png(path, quarters, scale=4, label=None):
                     qq = 3
                 if qq == q:
                     img[(y0 + yy) * w + x0 + xx] = shade
+    save_gray_png(path, img, w, h)
+
+
+def save_gray_png(path, img, w, h):
     raw = b"".join(b"\x00" + bytes(img[y * w:(y + 1) * w]) for y in range(h))
 
     def chunk(t, d):
