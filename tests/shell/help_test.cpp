@@ -1,0 +1,85 @@
+// Help topics by map id, the About box's text and the home-page shortcut.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTextBrowser>
+#include <memory>
+
+#include "app/about_dialog.h"
+#include "app/help_viewer.h"
+#include "app/home_page.h"
+#include "support/modal_driver.h"
+#include "support/recording_host.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class HelpTest : public TempDirTest {
+protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        std::filesystem::create_directory("Help");
+        WriteText("Help/Polyshard.map", "0 index.html\n2 tutorial.html\n1 view-options.html\n");
+        WriteText("Help/index.html", "<p>start page</p>");
+        WriteText("Help/tutorial.html", "<p>first game</p>");
+        WriteText("Help/view-options.html", "<p>the options</p>");
+    }
+};
+
+TEST_F(HelpTest, MapIdsOpenTheirTopics) {
+    EXPECT_EQ(HelpPageForMapId(0), "index.html");
+    EXPECT_EQ(HelpPageForMapId(1), "view-options.html");
+    EXPECT_EQ(HelpPageForMapId(2), "tutorial.html");
+    EXPECT_EQ(HelpPageForMapId(7), "");
+    QWidget* window = OpenHelp(2);
+    auto* browser = window->findChild<QTextBrowser*>("helpBrowser");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->toPlainText().contains("first game"));
+    EXPECT_EQ(OpenHelp(0), window);  // the one window is reused
+    EXPECT_TRUE(browser->toPlainText().contains("start page"));
+    window->close();
+}
+
+TEST_F(HelpTest, MissingHelpSaysSoInsteadOfFailing) {
+    std::filesystem::remove_all("Help");
+    QWidget* window = OpenHelp(1);
+    auto* browser = window->findChild<QTextBrowser*>("helpBrowser");
+    EXPECT_TRUE(browser->toPlainText().contains("Help is not available"));
+    window->close();
+}
+
+TEST_F(HelpTest, ShippedHelpHasEveryMapId) {
+    QDir::setCurrent(POLYSHARD_DATA_DIR);
+    for (int id : {0, 1, 2}) {
+        const QString page = HelpPageForMapId(id);
+        ASSERT_FALSE(page.isEmpty()) << id;
+        EXPECT_TRUE(QFile::exists("Help/" + page)) << page.toStdString();
+    }
+    QDir::setCurrent(QString::fromStdString(dir_.string()));
+}
+
+TEST_F(HelpTest, ShortcutOpensOnlyWebAddresses) {
+    WriteText("a.url", "[InternetShortcut]\r\nURL=https://example.org/x\r\n");
+    WriteText("b.url", "[InternetShortcut]\r\nURL=/usr/bin/xterm\r\n");
+    WriteText("c.url", "[other]\r\nURL=https://example.org/\r\n");
+    EXPECT_EQ(ShortcutTarget("a.url"), QUrl("https://example.org/x"));
+    EXPECT_TRUE(ShortcutTarget("b.url").isEmpty());
+    EXPECT_TRUE(ShortcutTarget("c.url").isEmpty());
+    EXPECT_TRUE(ShortcutTarget("missing.url").isEmpty());
+}
+
+TEST(AboutDialog, ShowsTitleAndVersion) {
+    RecordingHost host;
+    auto state = MakeGameState(&host);
+    QString line1;
+    WhenModal([&](QWidget* d) {
+        if (auto* l = d->findChild<QLabel*>("aboutLine1")) line1 = l->text();
+        d->close();
+    });
+    AboutDialog(nullptr, state.get());
+    EXPECT_EQ(line1, "Polyshard version 1.3");
+}
+
+}  // namespace
