@@ -36,6 +36,7 @@ protected:
     void Click(const char* name) {
         auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(name));
         ASSERT_NE(b, nullptr) << name;
+        ASSERT_TRUE(b->isEnabled()) << name;
         b->click();
     }
     bool Ticked(int row) { return list->item(row, 0)->checkState() == Qt::Checked; }

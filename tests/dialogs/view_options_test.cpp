@@ -22,6 +22,11 @@
 #include "support/modal_driver.h"
 #include "support/recording_host.h"
 
+// The pictures are in the static library's resources.
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace {
 
 bool SameView(const ViewOptions& a, const ViewOptions& b) {
@@ -49,6 +54,7 @@ ViewOptions OddView() {
 class ViewOptionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        InitResources();
         state = MakeGameState(&host);
         DefaultViewOptions(&state->view);
         CreateDrawingResources(state.get());
@@ -66,7 +72,11 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
+    void Click(const char* name) {
+        QAbstractButton* b = Find<QAbstractButton>(name);
+        ASSERT_TRUE(b->isEnabled()) << name;
+        b->click();
+    }
     bool Enabled(const char* name) { return Find<QWidget>(name)->isEnabled(); }
     std::uint32_t Swatch(const char* name) {
         return Find<QPushButton>(name)->property("colorref").toUInt();
@@ -282,7 +292,7 @@ TEST_F(ViewOptionsTest, CustomColoursAreSetAfreshAtEachOpening) {
         QColorDialog::setCustomColor(0, Qt::black);  // the player edits one
         static_cast<QDialog*>(w)->reject();
     });
-    Click("backColour");
+    Click("inkColour");
     ASSERT_EQ(offered.size(), 16u);
     for (int i = 0; i < 16; ++i) EXPECT_EQ(offered[i], ColorFromRef(kCustomColours[i])) << i;
     EXPECT_EQ(offered[0], QColor(255, 0, 0));    // 0x0000FF is red
@@ -294,7 +304,7 @@ TEST_F(ViewOptionsTest, CustomColoursAreSetAfreshAtEachOpening) {
         first = QColorDialog::customColor(0);
         static_cast<QDialog*>(w)->reject();
     });
-    Click("backColour");
+    Click("inkColour");
     EXPECT_EQ(first, QColor(255, 0, 0));
 }
 
