@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-// Files larger than this are treated as unreadable.
-constexpr std::size_t kMaxReadSize = 16u << 20;
+// Files larger than this are treated as unreadable: seven times the largest
+// settings file, and it bounds the work an oversized file can cause.
+constexpr std::size_t kMaxReadSize = 4u << 20;
 
 enum class WriteResult { Ok, OpenFailed, WriteFailed };
 

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstring>
+#include <unordered_set>
 
 #include "library/file_access.h"
 
@@ -30,17 +31,16 @@ std::string_view Trim(std::string_view s) {
 
 // One line: a section header opens a section, a key line is indexed when it
 // belongs to the first section of its name and is the first of its key.
-void IndexLine(std::string_view line, std::vector<std::string_view>& seen,
-               std::string_view& section, bool& active, IniFile* out) {
+using SectionSet = std::unordered_set<IniKey, IniKeyHash, IniKeyEqual>;
+
+void IndexLine(std::string_view line, SectionSet& seen, std::string_view& section, bool& active,
+               IniFile* out) {
     line = Trim(line);
     if (line.empty()) return;
     if (line.front() == '[') {
         const std::size_t close = line.find(']');
         section = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
-        active = true;
-        for (std::string_view s : seen)
-            if (SameText(s, section)) active = false;
-        if (active) seen.push_back(section);
+        active = seen.insert(IniKey{section, {}}).second;
         return;
     }
     const std::size_t eq = line.find('=');
@@ -50,7 +50,7 @@ void IndexLine(std::string_view line, std::vector<std::string_view>& seen,
 
 void BuildIndex(IniFile* out) {
     out->values.clear();
-    std::vector<std::string_view> seen;
+    SectionSet seen;
     std::string_view section;
     bool active = false;  // no key counts before the first section
     const char* p = out->text.data();
