@@ -47,17 +47,6 @@ TEST_F(FileAccess, ReplacingLeavesOnlyTheNewText) {
     EXPECT_EQ(CountFiles("."), 2) << "no temporary file is left behind";
 }
 
-TEST_F(FileAccess, FailedWriteKeepsTheOldFile) {
-    WriteText("f.txt", "old text");
-    {
-        FileSizeLimit limit(100);
-        EXPECT_EQ(WriteFileReplacing("f.txt", std::string(5000, 'n').data(), 5000),
-                  WriteResult::WriteFailed);
-    }
-    EXPECT_EQ(ReadText("f.txt"), "old text");
-    EXPECT_EQ(CountFiles("."), 1);
-}
-
 TEST_F(FileAccess, UncreatableTargetsReportOpenFailure) {
     EXPECT_EQ(WriteFileReplacing("missing\\f.txt", "x", 1), WriteResult::OpenFailed);
     ASSERT_TRUE(CreateFolder("dir"));

@@ -118,9 +118,3 @@ TEST(IniReader, HugeLinesAreRead) {
     EXPECT_EQ(Get(ini, "S", "K", 10), "777777777");
     EXPECT_EQ(GetIniInt(ini, "S", "L", 0), 1);
 }
-
-TEST(IniReader, UnreadableFileGivesDefaults) {
-    IniFile ini;
-    EXPECT_FALSE(LoadIniFile("no/such/file.ini", &ini));
-    EXPECT_EQ(GetIniInt(ini, "S", "K", 9), 9);
-}
