@@ -1,10 +1,21 @@
 #include "display/skins.h"
 
+#include <QtGlobal>
 #include <cstring>
 
 #include "display/board_painter.h"
 #include "display/drawing_resources.h"
 #include "display/mask_images.h"
+
+// The pictures are compiled into the same static library; a static library
+// drops their registration unless someone asks for it.
+static void RegisterImages() {
+    static const bool once = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    (void)once;
+}
 
 namespace {
 
@@ -64,6 +75,7 @@ QString ImageResourcePath(int bitmapId) {
 QImage LoadBitmapResource(int bitmapId) {
     const QString path = ImageResourcePath(bitmapId);
     if (path.isEmpty()) return QImage();
+    RegisterImages();
     QImage image(path);
     if (image.isNull()) return image;
     return image.convertToFormat(QImage::Format_RGB32);
