@@ -2,6 +2,8 @@
 
 #include "app/main_window.h"
 #include "display/layout.h"
+#include "library/new_game_dialog.h"
+#include "library/save_puzzle_dialog.h"
 #include "model/board.h"
 #include "model/game_host.h"
 #include "model/rules.h"
@@ -9,13 +11,9 @@
 void RunCommand(MainWindow& window, int command) {
     GameState* state = window.state();
     switch (command) {
-        case kCmdNewGame:
-            // New game dialog
-            break;
+        case kCmdNewGame: NewGameDialog(&window, state); break;
         case kCmdCreatePuzzle: StartCreatePuzzle(state); break;
-        case kCmdSavePuzzle:
-            // Save puzzle dialog
-            break;
+        case kCmdSavePuzzle: SavePuzzleDialog(&window, state); break;
         case kCmdPrint:
             // Print the puzzle sheet
             break;

@@ -78,8 +78,11 @@ void FileNameEdit::inputMethodEvent(QInputMethodEvent* event) {
 // The edit's own menu, with its Paste entry turned into a refusal.
 void FileNameEdit::contextMenuEvent(QContextMenuEvent* event) {
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    // The entry carries no object name; it is known by its (translated) text,
+    // followed by a tab and the shortcut.
+    const QString pasteText = QLineEdit::tr("&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() != QLatin1String("edit-paste")) continue;
+        if (action->text().section(QLatin1Char('\t'), 0, 0) != pasteText) continue;
         action->disconnect();
         connect(action, &QAction::triggered, this, [] { QApplication::beep(); });
     }

@@ -64,6 +64,14 @@ private:
     bool timedOut_ = false;
 };
 
+// The next widget that Tab moves the focus to.
+inline QWidget* NextTabStop(QWidget* from) {
+    QWidget* next = from->nextInFocusChain();
+    while (next != from && !((next->focusPolicy() & Qt::TabFocus) && next->isVisible()))
+        next = next->nextInFocusChain();
+    return next;
+}
+
 // A puzzle file whose width x height cells are all full.
 inline void WriteSolidPuzzle(const std::string& group, const std::string& name, int width,
                              int height) {
