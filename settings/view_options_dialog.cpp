@@ -87,6 +87,9 @@ int SelectedRow(const QListWidget* list) {
 ViewOptionsDialog::ViewOptionsDialog(QWidget* parent, GameState* state)
     : QDialog(parent), state_(state) {
     setWindowTitle(QStringLiteral("Options"));
+    // Modal to the game window only, so that the help window its Help button
+    // opens can be read and scrolled while the dialog stays open.
+    setWindowModality(Qt::WindowModal);
     BuildControls(SetUpDialog(this, 338, 250));
     SetTabOrder();
     FillLists();
