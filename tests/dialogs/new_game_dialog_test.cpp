@@ -142,6 +142,7 @@ TEST_F(NewGameTest, GroupItemCountsAsNothingSelected) {
         EXPECT_EQ(names.group, "");
         EXPECT_EQ(names.puzzle, "People");
         EXPECT_EQ(SelectedPuzzlePath(tree), "");
+        SaveScreenshot(d, "new_game_group.png");
         Click(d, "ok");
         EXPECT_TRUE(d->isVisible());
         // A double-click on the group only opens or closes it.
