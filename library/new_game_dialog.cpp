@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <memory>
@@ -21,14 +22,26 @@ namespace {
 // Images of the tree, in the order of their indices.
 enum TreeImage { kImageUnsolved = 0, kImageSolved = 1, kImageGroup = 2 };
 
-// Gives an item its image; the index is kept in the item's user role so
-// that the mark can be read back without comparing pictures.
-void SetTreeImage(QTreeWidgetItem* item, TreeImage image) {
-    static const char* const kPaths[] = {":/images/tree_dash.png", ":/images/tree_tick.png",
-                                         ":/images/tree_folder.png"};
-    item->setIcon(0, QIcon(QString::fromLatin1(kPaths[image])));
-    item->setData(0, Qt::UserRole, static_cast<int>(image));
-}
+// The tree's images. The selected state gets the same picture, so that the
+// style does not tint a selected item's mark.
+struct TreeImages {
+    QIcon icons[3];
+    TreeImages() {
+        static const char* const kPaths[] = {":/images/tree_dash.png", ":/images/tree_tick.png",
+                                             ":/images/tree_folder.png"};
+        for (int i = 0; i < 3; ++i) {
+            const QPixmap picture(QString::fromLatin1(kPaths[i]));
+            icons[i].addPixmap(picture, QIcon::Normal);
+            icons[i].addPixmap(picture, QIcon::Selected);
+        }
+    }
+    // Gives an item its image; the index is kept in the item's user role so
+    // that the mark can be read back without comparing pictures.
+    void Set(QTreeWidgetItem* item, TreeImage image) const {
+        item->setIcon(0, icons[image]);
+        item->setData(0, Qt::UserRole, static_cast<int>(image));
+    }
+};
 
 QString FromLocal(const std::string& text) {
     return QString::fromLocal8Bit(text);
@@ -136,13 +149,14 @@ private:
 }  // namespace
 
 void FillPuzzleTree(const GameState* state, QTreeWidget* tree) {
+    const TreeImages images;
     for (const std::string& group : ListGroups()) {
         auto* groupItem = new QTreeWidgetItem(tree, QStringList(FromLocal(group)));
-        SetTreeImage(groupItem, kImageGroup);
+        images.Set(groupItem, kImageGroup);
         for (const std::string& puzzle : ListPuzzles(group.c_str())) {
             auto* item = new QTreeWidgetItem(groupItem, QStringList(FromLocal(puzzle)));
             const bool solved = IsSolvedPuzzle(state, group.c_str(), puzzle.c_str());
-            SetTreeImage(item, solved ? kImageSolved : kImageUnsolved);
+            images.Set(item, solved ? kImageSolved : kImageUnsolved);
         }
     }
 }
