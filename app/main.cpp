@@ -22,6 +22,7 @@ GameState gameState;
 int main(int argc, char** argv) {
     StartStartupClock();
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(resources);  // the pictures live in a static library
     QApplication::setApplicationName(QString::fromLatin1(kTitle));
     QApplication::setDesktopFileName(QStringLiteral("polyshard"));
 

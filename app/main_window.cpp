@@ -122,7 +122,6 @@ MainWindow::MainWindow(GameState* state) : state_(state) {
     state->primaryButtonMessage = kLeftButtonDown;
 
     PlaceWindow();
-    UpdateSizeLimits();
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
         connect(screen, &QScreen::geometryChanged, this, &MainWindow::ScreenChanged);
         ScreenChanged();
@@ -140,13 +139,38 @@ void MainWindow::PlaceWindow() {
     QScreen* screen = PrimaryScreen();
     const Rect r = ChooseWindowRect(state_->windowRect, RectOf(screen->geometry()),
                                     RectOf(screen->availableGeometry()));
-    // The rectangle includes the frame. Until the window is shown the frame
-    // is unknown; the first paint corrects the size (see BoardWidget).
-    const QRect frame = QRectOf(r);
-    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    move(frame.topLeft());
-    resize(frame.width() - margins.left() - margins.right(),
-           frame.height() - margins.top() - margins.bottom());
+    placement_ = QRectOf(r);
+    placementPending_ = true;
+    ApplyPlacement();
+}
+
+void MainWindow::ApplyPlacement() {
+    // The rectangle includes the frame; Qt sizes the client area.
+    placedMargins_ = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize client(placement_.width() - placedMargins_.left() - placedMargins_.right(),
+                       placement_.height() - placedMargins_.top() - placedMargins_.bottom());
+    // The saved rectangle is used as it is, even below the board's minimum.
+    setMinimumSize(0, 0);
+    move(placement_.topLeft());
+    resize(client);
+    UpdateSizeLimits(client);
+    // Once real margins have been used the placement is final.
+    if (!placedMargins_.isNull()) placementPending_ = false;
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (placementPending_ && windowHandle() &&
+                windowHandle()->frameMargins() != placedMargins_)
+                ApplyPlacement();
+            break;
+        default: break;
+    }
+    return handled;
 }
 
 QAction* MainWindow::action(int command) const {
@@ -176,13 +200,16 @@ void MainWindow::ScreenChanged() {
 }
 
 void MainWindow::UpdateSizeLimits() {
+    UpdateSizeLimits(size());
+}
+
+void MainWindow::UpdateSizeLimits(QSize now) {
     // A change of scale never resizes the window: the minimum only holds the
     // next resize, so it is never set above the current size.
     const QSize extra(0, menuBar()->sizeHint().height());
     const QSize boardMin = BoardMinClientSize(state_) + extra;
-    const QSize now = size();
-    setMinimumSize(std::min(boardMin.width(), std::max(now.width(), minimumWidth())),
-                   std::min(boardMin.height(), std::max(now.height(), minimumHeight())));
+    setMinimumSize(std::min(boardMin.width(), now.width()),
+                   std::min(boardMin.height(), now.height()));
     setMaximumSize(PrimaryScreen()->size());
 }
 

@@ -49,6 +49,7 @@ public:
 
     GameState* state() const { return state_; }
     BoardWidget* board() const { return board_; }
+    SoundPlayer& sound() { return sound_; }
     // The menu action of a command id, or null (zoom has none).
     QAction* action(int command) const;
     // Brings the window to the front, restoring it when minimised.
@@ -69,14 +70,17 @@ public:
     void ScreenChanged();
     // Holds the window to the board's minimum and the screen's maximum.
     void UpdateSizeLimits();
+    void UpdateSizeLimits(QSize clientNow);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void BuildMenu();
     void AddShortcut(const QKeySequence& keys, int command);
     void PlaceWindow();
+    void ApplyPlacement();
     void ShutDown();
 
     GameState* state_;
@@ -84,4 +88,10 @@ private:
     SoundPlayer sound_;
     QAction* saveAction_ = nullptr;
     bool shutDown_ = false;
+    // The frame rectangle chosen at start-up, and the frame margins it was
+    // last applied with; the window system may report the real margins only
+    // once the window is shown.
+    QRect placement_;
+    QMargins placedMargins_;
+    bool placementPending_ = false;
 };

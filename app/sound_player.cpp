@@ -82,6 +82,7 @@ QString SoundPlayer::DefaultSoundFile() {
 }
 
 void SoundPlayer::Play(const char* file) {
+    if (listener_) listener_(QString::fromLocal8Bit(file));
     QString path = QString::fromLocal8Bit(NativePath(file).c_str());
     if (!LooksLikeWave(path)) path = DefaultSoundFile();
     Start(path);

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QSoundEffect;
@@ -17,6 +18,10 @@ public:
     // stopping the sound that plays. Returns at once. A missing or unreadable
     // file plays a short default sound instead; nothing is reported.
     void Play(const char* file);
+    // Called with the requested file on every Play (tests watch the order).
+    void SetListener(std::function<void(const QString& file)> listener) {
+        listener_ = std::move(listener);
+    }
 
     // The local file the last Play call started (the default sound's file
     // when the requested one could not be used).
@@ -36,4 +41,5 @@ private:
     std::unique_ptr<QSoundEffect> effect_;
     std::unique_ptr<QTemporaryFile> defaultFile_;
     QString lastFile_;
+    std::function<void(const QString&)> listener_;
 };
