@@ -15,6 +15,7 @@
 
 #include "dialogs/new_game_support.h"
 #include "display/drawing_resources.h"
+#include "library/dialog_units.h"
 #include "model/board.h"
 #include "model/rules.h"
 #include "support/recording_host.h"
@@ -66,6 +67,23 @@ protected:
     RecordingHost host;
     std::unique_ptr<GameState> state;
 };
+
+TEST(DialogUnits, ScaleWithTheFontAndRoundToNearest) {
+    const DialogBaseUnits units{7, 13};
+    EXPECT_EQ(DialogRect(units, 268, 7, 50, 14), QRect(469, 11, 88, 23));  // 87.5 -> 88
+    EXPECT_EQ(DialogSize(units, 325, 113), QSize(569, 184));               // 568.75, 183.625
+    EXPECT_EQ(DialogUnitsToPixelsX(units, 2), 4);                          // 3.5 rounds up
+    EXPECT_EQ(DialogUnitsToPixelsY({6, 12}, 3), 5);                        // 4.5 rounds up
+    // The width is the rounded average over the 52 letters; the height is
+    // the font's line height, so a bigger font gives bigger dialogs.
+    QFont small = DialogFont(), large = DialogFont();
+    large.setPointSize(16);
+    const DialogBaseUnits a = MeasureDialogUnits(small), b = MeasureDialogUnits(large);
+    EXPECT_GT(a.charWidth, 3);
+    EXPECT_EQ(a.charHeight, QFontMetrics(small).height());
+    EXPECT_GT(b.charWidth, a.charWidth);
+    EXPECT_GT(b.charHeight, a.charHeight);
+}
 
 TEST_F(NewGameTest, TreeListsGroupsAndPuzzlesSortedWithSolvedMarks) {
     WriteSolidPuzzle("People", "people [006].pzk", 40, 40);
