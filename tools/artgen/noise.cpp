@@ -127,6 +127,10 @@ float TurbulenceAt(const Lattice& l, float x, float y, int octaves, std::uint32_
     return Turbulence(x * l.scaleX, y * l.scaleY, octaves, l.period, seed);
 }
 
+float ZeroLine(const Lattice& l, float x, float y, int octaves, std::uint32_t seed, float width) {
+    return ZeroLineOf([&](float u, float v) { return FbmAt(l, u, v, octaves, seed); }, x, y, width);
+}
+
 std::uint32_t Random::Next() {
     state = state * 1664525u + 1013904223u;
     return Mix(state);

@@ -3,7 +3,12 @@
 // patterns tile without seams.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+
+float Smoothstep(float edge0, float edge1, float x);
+float Clamp01(float v);
+float Fract(float v);
 
 // A lattice period of 0 means "never wraps".
 struct Period {
@@ -39,6 +44,20 @@ float NoiseAt(const Lattice& l, float x, float y, std::uint32_t seed);
 float FbmAt(const Lattice& l, float x, float y, int octaves, std::uint32_t seed);
 float TurbulenceAt(const Lattice& l, float x, float y, int octaves, std::uint32_t seed);
 
+// 1 on the line where field(x, y) crosses zero, fading to 0 at `width`
+// pixels from it, whatever the field's slope there: the veins of stone. The
+// slope is measured one pixel to each side, so the distance comes out in
+// pixels.
+template <class Field>
+float ZeroLineOf(Field field, float x, float y, float width) {
+    float n = field(x, y);
+    float slope = std::fabs(field(x + 1.0f, y) - n) + std::fabs(field(x, y + 1.0f) - n) + 1e-6f;
+    return 1.0f - Smoothstep(0.3f * width, width, std::fabs(n) / slope);
+}
+
+// ZeroLineOf an Fbm field.
+float ZeroLine(const Lattice& l, float x, float y, int octaves, std::uint32_t seed, float width);
+
 // A small deterministic random generator for placing things.
 struct Random {
     std::uint32_t state;
@@ -47,7 +66,3 @@ struct Random {
     // Uniform in [lo, hi).
     float Uniform(float lo, float hi);
 };
-
-float Smoothstep(float edge0, float edge1, float x);
-float Clamp01(float v);
-float Fract(float v);

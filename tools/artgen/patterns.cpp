@@ -162,6 +162,7 @@ QImage Parquet() {
     base.lateAmount = 0.85f;
     base.poreAmount = 0.6f;
     base.arch = 0.1f;
+    base.waviness = 0.15f;
     return RenderPixels(size, size, [&](float x, float y) {
         int bx = static_cast<int>(x) / block, by = static_cast<int>(y) / block;
         bool across = (bx + by) % 2 == 0;
@@ -240,13 +241,25 @@ QImage Marble() {
         Lattice warpLattice = MakeLattice(75, 85, w, h);
         float wx = x + 30.0f * FbmAt(warpLattice, x, y, 3, 121);
         float wy = y + 30.0f * FbmAt(warpLattice, x, y, 3, 122);
-        float cloud = 0.5f + 0.5f * FbmAt(MakeLattice(50, 57, w, h), wx, wy, 4, 123);
-        Rgb c = Mix(Rgb{226, 228, 229}, Rgb{245, 244, 241}, Smoothstep(0.2f, 0.8f, cloud));
-        float vein = 1.0f - std::fabs(FbmAt(MakeLattice(75, 85, w, h), wx, wy, 4, 124));
-        float fine = 1.0f - std::fabs(FbmAt(MakeLattice(75, 85, w, h), wx, wy, 3, 125));
-        c = Mix(c, Rgb{138, 144, 152},
-                std::pow(vein, 60.0f) * 0.45f + std::pow(vein, 10.0f) * 0.06f);
-        c = Mix(c, Rgb{184, 188, 194}, std::pow(fine, 50.0f) * 0.3f);
+        float cloud = 0.5f + 0.5f * FbmAt(MakeLattice(30, 34, w, h), wx, wy, 4, 123);
+        Rgb c = Mix(Rgb{230, 232, 233}, Rgb{245, 244, 241}, Smoothstep(0.2f, 0.8f, cloud));
+        // One vein per tile runs diagonally and a fainter one crosses it, both
+        // bent by noise; tiled, they join into long irregular streaks. Only
+        // the lines where the fields are zero are used, and sin(pi * phase)
+        // has those once per whole period.
+        Lattice bend = MakeLattice(75, 85, w, h);
+        auto mainVein = [&](float u, float v) {
+            float phase = u / w + v / h + 0.3f * FbmAt(bend, u, v, 4, 124);
+            return std::sin(phase * 3.14159265f);
+        };
+        auto crossVein = [&](float u, float v) {
+            float phase = u / w - v / h + 0.35f * FbmAt(bend, u, v, 4, 127) + 0.5f;
+            return std::sin(phase * 3.14159265f);
+        };
+        c = Mix(c, Rgb{200, 204, 210}, ZeroLineOf(mainVein, x, y, 8.0f) * 0.25f);
+        c = Mix(c, Rgb{140, 146, 154}, ZeroLineOf(mainVein, x, y, 1.5f) * 0.45f);
+        c = Mix(c, Rgb{178, 184, 192}, ZeroLineOf(crossVein, x, y, 1.1f) * 0.3f);
+        c = Mix(c, Rgb{204, 208, 214}, ZeroLine(bend, wx, wy, 2, 125, 1.0f) * 0.2f);
         return Scale(c, 1.0f + 0.015f * NoiseAt(MakeLattice(2, 2, w, h), x, y, 126));
     });
 }

@@ -46,7 +46,7 @@ WoodLook AshenLook() {
     w.poreAmount = 0.7f;
     w.seed = 21;
     w.pithY = 400;
-    w.knots = {{610, 260, 24}};
+    w.knots = {{610, 260, 18}};
     return w;
 }
 
@@ -61,7 +61,7 @@ WoodLook AshLook() {
     w.arch = 1.2f;
     w.seed = 31;
     w.pithY = 330;
-    w.knots = {{790, 520, 22}, {250, 150, 15}};
+    w.knots = {{790, 520, 17}, {250, 150, 12}};
     return w;
 }
 
@@ -70,23 +70,31 @@ QImage Wood(const WoodLook& look) {
 }
 
 // A cream marble in the manner of a polished Italian limestone: soft clouds
-// of warmer and paler stone, a few long flowing golden-grey veins with
-// fainter companions, and fine fossil specks.
+// of warmer and paler stone, a network of thin golden-grey veins with a
+// fainter, finer network between them, and small fossil specks.
 QImage Benedetti() {
     return RenderPixels(kWidth, kHeight, [](float x, float y) {
-        float wx = x + 140.0f * FbmAt(MakeLattice(520, 520), x, y, 3, 41);
-        float wy = y + 140.0f * FbmAt(MakeLattice(520, 520), x, y, 3, 42);
-        float cloud = 0.5f + 0.5f * FbmAt(MakeLattice(300, 300), wx, wy, 5, 43);
-        Rgb c = Mix(Rgb{222, 205, 176}, Rgb{242, 233, 214}, Smoothstep(0.25f, 0.75f, cloud));
+        float wx = x + 110.0f * FbmAt(MakeLattice(480, 480), x, y, 3, 41);
+        float wy = y + 110.0f * FbmAt(MakeLattice(480, 480), x, y, 3, 42);
+        float cloud = 0.5f + 0.5f * FbmAt(MakeLattice(280, 280), wx, wy, 5, 43);
+        Rgb c = Mix(Rgb{224, 208, 180}, Rgb{241, 232, 213}, Smoothstep(0.2f, 0.8f, cloud));
         float blush = 0.5f + 0.5f * FbmAt(MakeLattice(420, 420), x, y, 3, 48);
-        c = Mix(c, Rgb{230, 200, 170}, Smoothstep(0.6f, 0.9f, blush) * 0.5f);
-        float vein = 1.0f - std::fabs(FbmAt(MakeLattice(560, 400), wx, wy, 4, 44));
-        float faint = 1.0f - std::fabs(FbmAt(MakeLattice(260, 260), wx, wy, 3, 45));
-        c = Mix(c, Rgb{176, 152, 118}, std::pow(vein, 70.0f) * 0.7f + std::pow(vein, 12.0f) * 0.1f);
-        c = Mix(c, Rgb{200, 182, 152}, std::pow(faint, 40.0f) * 0.35f);
+        c = Mix(c, Rgb{232, 204, 176}, Smoothstep(0.6f, 0.9f, blush) * 0.45f);
+        float patch = FbmAt(MakeLattice(40, 40), wx, wy, 2, 49);
+        c = Scale(c, 1.0f + 0.025f * patch);
+        // The veins run mostly along one slanting direction, as in a slab
+        // cut along the bedding.
+        float ax = wx * 0.87f + wy * 0.5f, ay = wy * 0.87f - wx * 0.5f;
+        Lattice veins = MakeLattice(520, 170), fine = MakeLattice(200, 90);
+        float major = ZeroLine(veins, ax, ay, 3, 44, 1.8f);
+        float glow = ZeroLine(veins, ax, ay, 3, 44, 9.0f);
+        float minor = ZeroLine(fine, ax, ay, 3, 45, 1.2f);
+        c = Mix(c, Rgb{206, 188, 156}, minor * 0.35f);
+        c = Mix(c, Rgb{200, 180, 146}, glow * 0.25f);
+        c = Mix(c, Rgb{170, 146, 110}, major * 0.6f);
         float speck = NoiseAt(MakeLattice(3.5f, 3.5f), x, y, 46);
-        c = Mix(c, Rgb{178, 158, 126}, Smoothstep(0.75f, 0.95f, speck) * 0.45f);
-        return Scale(c, 1.0f + 0.025f * NoiseAt(MakeLattice(2, 2), x, y, 47));
+        c = Mix(c, Rgb{182, 162, 130}, Smoothstep(0.78f, 0.95f, speck) * 0.4f);
+        return Scale(c, 1.0f + 0.02f * NoiseAt(MakeLattice(2, 2), x, y, 47));
     });
 }
 
@@ -103,10 +111,10 @@ QImage Travertine() {
             return FbmAt(MakeLattice(40, 7), x, yy + warp, 3, 54) +
                    0.35f * (layer - 0.2f);  // pores gather in the darker layers
         };
-        float hole = Smoothstep(0.34f, 0.44f, -holeAt(y));
-        float rim = Smoothstep(0.34f, 0.44f, -holeAt(y - 2.5f)) * (1.0f - hole);
-        float inner = Smoothstep(0.44f, 0.6f, -holeAt(y));
-        c = Mix(c, Rgb{160, 130, 92}, hole * 0.75f);
+        float hole = Smoothstep(0.38f, 0.46f, -holeAt(y));
+        float rim = Smoothstep(0.38f, 0.46f, -holeAt(y - 2.0f)) * (1.0f - hole);
+        float inner = Smoothstep(0.46f, 0.6f, -holeAt(y));
+        c = Mix(c, Rgb{168, 138, 100}, hole * 0.7f);
         c = Mix(c, Rgb{120, 96, 66}, inner * 0.5f);
         c = Mix(c, Rgb{248, 238, 214}, rim * 0.5f);
         float grain = NoiseAt(MakeLattice(2.2f, 2.2f), x, y, 55);
@@ -149,12 +157,12 @@ QImage Tiles() {
 QImage Light() {
     return RenderPixels(kWidth, kHeight, [](float x, float y) {
         float tone = 0.5f + 0.5f * FbmAt(MakeLattice(520, 520), x, y, 3, 71);
-        Rgb c = Mix(Rgb{170, 204, 232}, Rgb{240, 200, 190}, Smoothstep(0.25f, 0.75f, tone));
+        Rgb c = Mix(Rgb{140, 184, 226}, Rgb{238, 176, 160}, Smoothstep(0.25f, 0.75f, tone));
         float lilac = 0.5f + 0.5f * FbmAt(MakeLattice(380, 380), x, y, 3, 72);
-        c = Mix(c, Rgb{200, 186, 230}, Smoothstep(0.55f, 0.85f, lilac) * 0.6f);
+        c = Mix(c, Rgb{180, 160, 224}, Smoothstep(0.55f, 0.85f, lilac) * 0.6f);
         float wx = x + 60.0f * FbmAt(MakeLattice(300, 300), x, y, 3, 73);
         float wisp = Turbulence(wx / 230.0f, y / 120.0f, 5, {}, 74);
-        c = Mix(c, Rgb{252, 250, 246}, Smoothstep(0.25f, 0.65f, wisp) * 0.7f);
+        c = Mix(c, Rgb{252, 250, 246}, Smoothstep(0.25f, 0.65f, wisp) * 0.65f);
         return Scale(c, 1.0f + 0.015f * NoiseAt(MakeLattice(2, 2), x, y, 75));
     });
 }

@@ -19,7 +19,7 @@ struct KnotEffect {
     Rgb colour;
 };
 
-KnotEffect ApplyKnots(float x, float y, float field, const WoodLook& w, int wrapWidth) {
+KnotEffect ApplyKnots(float x, float y, const WoodLook& w, int wrapWidth) {
     KnotEffect e;
     for (const Knot& k : w.knots) {
         float kx = WrappedDelta(x - k.x, wrapWidth);
@@ -31,13 +31,19 @@ KnotEffect ApplyKnots(float x, float y, float field, const WoodLook& w, int wrap
         e.fieldShift -= ky * std::exp(-q);
         float d = std::sqrt((kx * kx) / (k.radius * k.radius) +
                             (ky * ky) / (0.72f * k.radius * k.radius));
-        float inside = 1.0f - Smoothstep(0.9f, 1.05f, d);
-        if (inside <= 0) continue;
-        float rings = 0.5f + 0.5f * std::cos(d * k.radius * 1.4f + field * 0.02f);
-        float rim = Smoothstep(0.55f, 0.95f, d);
-        Rgb heart = Mix(w.late, w.pore, 0.35f + 0.25f * rings);
-        e.colour = Mix(heart, Scale(w.pore, 0.8f), rim * 0.9f);
-        e.cover = std::max(e.cover, inside);
+        // A slightly irregular outline, like a real branch cut.
+        d *= 1.0f +
+             0.1f * GradientNoise(kx / k.radius * 1.3f, ky / k.radius * 1.3f, {}, w.seed + 99);
+        // Outside the knot the wood darkens a little toward it.
+        float halo = 0.35f * (1.0f - Smoothstep(1.0f, 1.6f, d));
+        float inside = 1.0f - Smoothstep(0.92f, 1.02f, d);
+        if (halo <= 0 && inside <= 0) continue;
+        float rings = 0.5f + 0.5f * std::cos(d * k.radius * 0.9f);
+        Rgb heart = Mix(Mix(w.early, w.late, 0.55f), w.late, 0.6f * d + 0.25f * rings);
+        Rgb rim = Mix(w.late, w.pore, 0.7f);
+        Rgb knot = Mix(heart, rim, Smoothstep(0.7f, 0.95f, d));
+        e.colour = Mix(w.late, knot, inside);
+        e.cover = std::max(e.cover, std::max(inside, halo));
     }
     return e;
 }
@@ -53,11 +59,12 @@ Rgb WoodGrain(float x, float y, const WoodLook& w, int wrapWidth, int wrapHeight
     float along = FbmAt(MakeLattice(800, 800, wrapWidth), x, 17.0f, 3, s + 1);
     float slant = wrapWidth > 0 ? 0.0f : w.arch * 0.24f * x;
     float depth = 24.0f + slant + 70.0f * (1.0f + along) * (wrapWidth > 0 ? w.arch : 1.0f);
-    float pith = 60.0f * FbmAt(MakeLattice(640, 640, wrapWidth), x, 3.0f, 2, s + 2);
-    float warp = 2.0f * FbmAt(MakeLattice(260, 40, wrapWidth, wrapHeight), x, y, 2, s + 3) +
-                 18.0f * FbmAt(MakeLattice(700, 380, wrapWidth, wrapHeight), x, y, 2, s + 4);
+    float pith = 60.0f * w.waviness * FbmAt(MakeLattice(640, 640, wrapWidth), x, 3.0f, 2, s + 2);
+    float warp =
+        w.waviness * (2.0f * FbmAt(MakeLattice(260, 40, wrapWidth, wrapHeight), x, y, 2, s + 3) +
+                      18.0f * FbmAt(MakeLattice(700, 380, wrapWidth, wrapHeight), x, y, 2, s + 4));
     float dy = y - w.pithY - pith + warp;
-    KnotEffect knot = ApplyKnots(x, y, dy, w, wrapWidth);
+    KnotEffect knot = ApplyKnots(x, y, w, wrapWidth);
     dy += knot.fieldShift;
 
     float r = std::sqrt(dy * dy + depth * depth);

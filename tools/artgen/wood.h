@@ -18,8 +18,9 @@ struct WoodLook {
     float lateAmount = 0.8f;
     float poreAmount = 0.5f;
     float fibreAmount = 0.12f;
-    float arch = 1.0f;  // how far the cut wanders through the log (cathedral figure)
-    float pithY = 0;    // height of the log's centre line
+    float arch = 1.0f;      // how far the cut wanders through the log (cathedral figure)
+    float waviness = 1.0f;  // how much the rings wander across the grain
+    float pithY = 0;        // height of the log's centre line
     std::uint32_t seed = 1;
     std::vector<Knot> knots;
 };
