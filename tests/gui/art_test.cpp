@@ -183,7 +183,7 @@ TEST(ArtTest, SoundsArePcmWavesOfSensibleLengthAndLevel) {
         int peak = 0;
         for (std::int16_t v : w.samples) peak = std::max(peak, std::abs(int(v)));
         const double dbfs = 20.0 * std::log10(peak / 32768.0);
-        EXPECT_GT(dbfs, -6.0) << e.name;
+        EXPECT_GT(dbfs, -8.0) << e.name;
         EXPECT_LT(dbfs, -1.0) << e.name;  // headroom, no clipping
         // Faded in and out: no click at either end.
         EXPECT_LT(std::abs(int(w.samples.front())), 300) << e.name;

@@ -38,8 +38,8 @@ QImage Plastic() {
 
 WoodLook AshenLook() {
     WoodLook w;
-    w.early = {206, 199, 184};
-    w.late = {142, 132, 118};
+    w.early = {198, 190, 174};
+    w.late = {132, 122, 108};
     w.pore = {96, 88, 80};
     w.ringSpacing = 17;
     w.lateAmount = 0.75f;
@@ -77,7 +77,7 @@ QImage Benedetti() {
         float wx = x + 110.0f * FbmAt(MakeLattice(480, 480), x, y, 3, 41);
         float wy = y + 110.0f * FbmAt(MakeLattice(480, 480), x, y, 3, 42);
         float cloud = 0.5f + 0.5f * FbmAt(MakeLattice(280, 280), wx, wy, 5, 43);
-        Rgb c = Mix(Rgb{224, 208, 180}, Rgb{241, 232, 213}, Smoothstep(0.2f, 0.8f, cloud));
+        Rgb c = Mix(Rgb{214, 194, 160}, Rgb{236, 224, 200}, Smoothstep(0.2f, 0.8f, cloud));
         float blush = 0.5f + 0.5f * FbmAt(MakeLattice(420, 420), x, y, 3, 48);
         c = Mix(c, Rgb{232, 204, 176}, Smoothstep(0.6f, 0.9f, blush) * 0.45f);
         float patch = FbmAt(MakeLattice(40, 40), wx, wy, 2, 49);
@@ -104,7 +104,7 @@ QImage Travertine() {
     return RenderPixels(kWidth, kHeight, [](float x, float y) {
         float warp = 26.0f * FbmAt(MakeLattice(600, 220), x, y, 3, 51);
         float layer = FbmAt(MakeLattice(1200, 46), x, y + warp, 4, 52);
-        Rgb c = Mix(Rgb{196, 166, 122}, Rgb{236, 218, 184}, Smoothstep(-0.45f, 0.45f, layer));
+        Rgb c = Mix(Rgb{190, 156, 110}, Rgb{230, 208, 170}, Smoothstep(-0.45f, 0.45f, layer));
         float streak = FbmAt(MakeLattice(300, 8), x, y + warp, 2, 56);
         c = Scale(c, 1.0f + 0.05f * streak + 0.05f * FbmAt(MakeLattice(260, 160), x, y, 4, 53));
         auto holeAt = [&](float yy) {

@@ -3,7 +3,8 @@
 //   soundgen <sound folder>
 //
 // Writes "take.wav", "drop.wav", "error.wav", "rotate.wav" and
-// "level is completed.wav": 44.1 kHz, 16-bit, mono, peaks at -3 dBFS.
+// "level is completed.wav": 44.1 kHz, 16-bit, mono, peaks at -3 dBFS
+// (the error tone at -5 dBFS).
 // Every run gives the same files.
 #include <cstdio>
 #include <filesystem>
@@ -14,7 +15,8 @@
 
 namespace {
 
-constexpr double kPeak = 0.708;  // -3 dBFS
+constexpr double kPeak = 0.708;       // -3 dBFS
+constexpr double kQuietPeak = 0.562;  // -5 dBFS
 
 // Lifting a wooden piece: a light, bright click with a softer echo of it
 // as the piece leaves the board.
@@ -49,8 +51,8 @@ Samples Drop() {
 // A refused drop: two short, low, muted bonks falling in pitch.
 Samples Error() {
     Samples s = Silence(0.24);
-    AddMutedTone(s, 0.0, 0.1, 196, 180, 0.6, 0.05);
-    AddMutedTone(s, 0.105, 0.13, 147, 132, 0.6, 0.06);
+    AddMutedTone(s, 0.0, 0.1, 196, 180, 0.6, 0.035);
+    AddMutedTone(s, 0.105, 0.13, 147, 132, 0.6, 0.045);
     LowPass(s, 900);
     Fade(s, 0.002, 0.04);
     return s;
@@ -95,15 +97,18 @@ int main(int argc, char** argv) {
     struct Sound {
         const char* name;
         Samples (*make)();
+        double peak;
     };
-    const Sound sounds[] = {{"take", Take},
-                            {"drop", Drop},
-                            {"error", Error},
-                            {"rotate", Rotate},
-                            {"level is completed", LevelCompleted}};
+    // The error tone is sustained, so at the same peak it would sound much
+    // louder than the short clicks: it peaks 2 dB lower.
+    const Sound sounds[] = {{"take", Take, kPeak},
+                            {"drop", Drop, kPeak},
+                            {"error", Error, kQuietPeak},
+                            {"rotate", Rotate, kPeak},
+                            {"level is completed", LevelCompleted, kPeak}};
     for (const Sound& sound : sounds) {
         Samples samples = sound.make();
-        Normalise(samples, kPeak);
+        Normalise(samples, sound.peak);
         std::string file = (folder / (std::string(sound.name) + ".wav")).string();
         if (!WriteWave(file, samples)) {
             std::fprintf(stderr, "soundgen: cannot write %s\n", file.c_str());
