@@ -16,7 +16,7 @@ fi
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPOLYSHARD_GUI=ON "${launcher[@]}" >/dev/null
 cmake --build "$root/build" --target polyshard -j "${POLYSHARD_JOBS:-2}"
 
 POLYSHARD_DATA="$root/data" POLYSHARD_BIN="$root/build/polyshard" \

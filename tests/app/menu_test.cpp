@@ -72,7 +72,7 @@ TEST_F(MenuTest, TextsOrderAndShortcuts) {
 
 TEST_F(MenuTest, ShortcutsTriggerTheirCommands) {
     Start();
-    ModalCloser closer(&log_);
+    window_->runCommands = false;
     const std::vector<std::pair<QKeyCombination, int>> keys = {
         {QKeyCombination(Qt::ControlModifier, Qt::Key_C), kCmdCreatePuzzle},
         {QKeyCombination(Qt::ControlModifier, Qt::Key_V), kCmdViewOptions},
@@ -84,8 +84,6 @@ TEST_F(MenuTest, ShortcutsTriggerTheirCommands) {
     };
     for (const auto& [combination, command] : keys) {
         log_.clear();
-        // A dialog that the last key opened may have taken the activation.
-        QApplication::setActiveWindow(window_.get());
         QTest::keyClick(board(), combination.key(), combination.keyboardModifiers());
         QApplication::processEvents();
         EXPECT_EQ(Only("command"), std::vector<std::string>{"command " + std::to_string(command)})
