@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -103,7 +104,10 @@ void BoardWidget::resizeEvent(QResizeEvent*) {
 
 MainWindow::MainWindow(GameState* state) : state_(state) {
     setWindowTitle(QString::fromLocal8Bit(state->title));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    QIcon icon;
+    for (const char* file : {":/images/icon.png", ":/images/icon_32.png", ":/images/icon_16.png"})
+        icon.addFile(QString::fromLatin1(file));
+    setWindowIcon(icon);
     board_ = new BoardWidget(state, this);
     setCentralWidget(board_);
     BuildMenu();
