@@ -73,11 +73,17 @@ Rgb WoodGrain(float x, float y, const WoodLook& w, int wrapWidth, int wrapHeight
     ring += 0.9f * GradientNoise(ring / 3.3f, 0.5f, {}, s + 5);
     ring += 0.15f * FbmAt(MakeLattice(180, 60, wrapWidth, wrapHeight), x, dy, 2, s + 6);
     float t = Fract(ring);
-    float late = std::pow(Smoothstep(0.25f, 0.96f, t), 1.5f) * (1.0f - Smoothstep(0.96f, 1.0f, t));
+    // Earlywood is light and even; latewood darkens toward the ring's end
+    // and stops sharply where the next year begins.
+    float late = (0.12f * t + 0.88f * std::pow(Smoothstep(0.45f, 0.94f, t), 1.3f)) *
+                 (1.0f - Smoothstep(0.955f, 1.0f, t));
+    // Some years grew lighter or darker than others.
+    float year = 0.1f * (HashUnit(static_cast<int>(std::floor(ring)), 0, s + 11) - 0.5f);
 
     // Fibres and pores run along the grain, so they follow the bent rings.
     float fibre = NoiseAt(MakeLattice(70, 1.6f, wrapWidth), x, dy, s + 7) +
-                  0.5f * NoiseAt(MakeLattice(22, 0.9f, wrapWidth), x, dy, s + 8);
+                  0.5f * NoiseAt(MakeLattice(22, 0.9f, wrapWidth), x, dy, s + 8) +
+                  0.6f * NoiseAt(MakeLattice(120, 0.7f, wrapWidth), x, dy, s + 12);
     float poreNoise = NoiseAt(MakeLattice(10, 1.2f, wrapWidth), x, dy, s + 9);
     float pore = Smoothstep(0.2f, 0.7f, poreNoise) * (1.0f - 0.8f * Smoothstep(0.04f, 0.3f, t)) *
                  w.poreAmount;
@@ -85,7 +91,7 @@ Rgb WoodGrain(float x, float y, const WoodLook& w, int wrapWidth, int wrapHeight
 
     Rgb c = Mix(w.early, w.late, Clamp01(late * w.lateAmount + (fibre + 0.4f) * w.fibreAmount));
     c = Mix(c, w.pore, Clamp01(pore * 0.5f));
-    c = Scale(c, 1.0f + tint + fibre * 0.03f);
+    c = Scale(c, 1.0f + tint + year + fibre * 0.045f);
     if (knot.cover > 0) c = Mix(c, knot.colour, knot.cover);
     return c;
 }

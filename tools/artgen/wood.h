@@ -17,7 +17,7 @@ struct WoodLook {
     float ringSpacing = 14;  // pixels between growth rings
     float lateAmount = 0.8f;
     float poreAmount = 0.5f;
-    float fibreAmount = 0.12f;
+    float fibreAmount = 0.18f;
     float arch = 1.0f;      // how far the cut wanders through the log (cathedral figure)
     float waviness = 1.0f;  // how much the rings wander across the grain
     float pithY = 0;        // height of the log's centre line
