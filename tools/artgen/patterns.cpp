@@ -218,6 +218,12 @@ QImage WallPaper() {
         return Scale(c, 1.0f + 0.018f * fibre);
     });
     PaintWrapped(image, [&](QPainter& p) {
+        // A faint diamond trellis joining the ornaments.
+        QPen trellis(QColor(196, 176, 136, 90), 1.0);
+        trellis.setDashPattern({2.0, 2.5});
+        p.setPen(trellis);
+        p.drawLine(QPointF(0, 0), QPointF(w, h));
+        p.drawLine(QPointF(w, 0), QPointF(0, h));
         const QPointF centres[] = {{0, 0}, {w / 2.0, h / 2.0}};
         for (int i = 0; i < 2; ++i) {
             p.save();
