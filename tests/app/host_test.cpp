@@ -1,5 +1,6 @@
 // The window as the rules' host: message boxes and their owners.
 #include <QDialog>
+#include <QMenuBar>
 
 #include "app_fixture.h"
 #include "model/game_host.h"
@@ -63,6 +64,21 @@ TEST_F(HostTest, MessageBoxBelongsToTheOpenDialog) {
     dialog.exec();
     EXPECT_EQ(owner, &dialog);
     EXPECT_EQ(answer, MsgResult::No);
+}
+
+TEST_F(HostTest, ResizingTheWindowLaysTheBoardOut) {
+    Start();
+    // A 700 x 400 client area holds the 40 x 40 square at scale 7 (684 x
+    // 358), centred at (8, 21).
+    window_->resize(700, 400 + window_->menuBar()->height());
+    QApplication::processEvents();
+    ASSERT_EQ(board()->size(), QSize(700, 400));
+    EXPECT_EQ(state_->view.scale, 7);
+    EXPECT_EQ(state_->originX, 8);
+    EXPECT_EQ(state_->originY, 21);
+    window_->resize(800, 500 + window_->menuBar()->height());
+    QApplication::processEvents();
+    EXPECT_EQ(state_->view.scale, 8);
 }
 
 }  // namespace
