@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QScreen>
 
 #include "display/board_painter.h"
@@ -19,6 +20,7 @@ constexpr int kItemCommands[kOrientations] = {
 };
 
 constexpr int kItemsPerColumn = 4;
+constexpr int kFrame = 2;  // the popup's border around the items
 
 }  // namespace
 
@@ -32,12 +34,13 @@ OrientationPopup::OrientationPopup(GameState* state, int itemCount, QWidget* par
     setMouseTracking(true);
     const int columns = itemCount_ > kItemsPerColumn ? 2 : 1;
     const int rows = std::min(itemCount_, kItemsPerColumn);
-    setFixedSize(columns * kOrientationItemWidth, rows * kOrientationItemHeight);
+    setFixedSize(columns * kOrientationItemWidth + 2 * kFrame,
+                 rows * kOrientationItemHeight + 2 * kFrame);
 }
 
 QRect OrientationPopup::ItemRect(int item) const {
-    return QRect(item / kItemsPerColumn * kOrientationItemWidth,
-                 item % kItemsPerColumn * kOrientationItemHeight, kOrientationItemWidth,
+    return QRect(kFrame + item / kItemsPerColumn * kOrientationItemWidth,
+                 kFrame + item % kItemsPerColumn * kOrientationItemHeight, kOrientationItemWidth,
                  kOrientationItemHeight);
 }
 
@@ -50,6 +53,10 @@ int OrientationPopup::ItemAt(QPoint position) const {
 void OrientationPopup::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    painter.setPen(QPen(palette().dark(), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(palette().light(), 1));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
     // The pictures show the piece the popup was opened for; without a
     // target there is nothing to draw.
     if (state_->menuTarget == nullptr || state_->drawing == nullptr) return;

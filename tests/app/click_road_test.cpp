@@ -130,7 +130,7 @@ TEST_F(ClickRoadTest, PopupPicturesTurnTheCarriedPiece) {
     const QPoint p = board()->pointer();
     QContextMenuEvent e(QContextMenuEvent::Mouse, p, board()->mapToGlobal(p));
     QApplication::sendEvent(board(), &e);
-    EXPECT_EQ(popupSize, QSize(2 * 122, 4 * 82));
+    EXPECT_EQ(popupSize, QSize(2 * 122 + 4, 4 * 82 + 4));  // items and a 2-pixel border
     EXPECT_EQ(state_->carriedOrientation, 6);
     EXPECT_EQ(Only("sound").back(), "sound rotate");
 }
@@ -153,7 +153,7 @@ TEST_F(ClickRoadTest, SquarePopupHasOneColumnAndEscapeChangesNothing) {
     const QPoint p = board()->pointer();
     QContextMenuEvent e(QContextMenuEvent::Mouse, p, board()->mapToGlobal(p));
     QApplication::sendEvent(board(), &e);
-    EXPECT_EQ(popupSize, QSize(122, 2 * 82));
+    EXPECT_EQ(popupSize, QSize(122 + 4, 2 * 82 + 4));
     EXPECT_EQ(state_->carriedOrientation, o);
     EXPECT_NE(state_->menuTarget, nullptr);  // kept after the popup closes
     EXPECT_EQ(Only("sound").back(), "sound take");
