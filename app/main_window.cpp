@@ -121,8 +121,9 @@ MainWindow::MainWindow(GameState* state) : state_(state) {
     static PuzzleRecord puzzle;  // 100 KB: kept off the stack
     if (!ReadPuzzleFile(path, &puzzle)) MakeDefaultSquare(&puzzle);
     ApplyPuzzle(state, puzzle);
-    // Qt does not tell whether the system swaps the mouse buttons, so the
-    // left button is the primary one.
+    // A left-handed button mapping is applied by the window system before Qt
+    // sees a press (X11 pointer mapping, libinput's left-handed option), so
+    // Qt's left button already is the primary one.
     state->primaryButtonMessage = kLeftButtonDown;
 
     PlaceWindow();
