@@ -22,6 +22,12 @@
 #include "model/game_host.h"
 #include "settings/view_defaults.h"
 
+// The custom colours are listed row by row, eight in a row; the chooser
+// numbers its two rows of wells column by column.
+int CustomColourSlot(int i) {
+    return (i % 8) * 2 + i / 8;
+}
+
 const std::uint32_t kCustomColours[16] = {
     0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF80, 0x00FF00, 0x80FF00, 0xFFFF00, 0xFF8000,
     0xFF0000, 0xFF0080, 0xFF00FF, 0x8000FF, 0x646464, 0x969696, 0xAFAFAF, 0xC8C8C8,
@@ -284,7 +290,8 @@ void ViewOptionsDialog::PaintColourButton(QPushButton* button) {
 // The custom colours are set afresh each time, so changes the player makes
 // to them in the chooser are not kept.
 void ViewOptionsDialog::ChooseColour(QPushButton* button) {
-    for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, ColorFromRef(kCustomColours[i]));
+    for (int i = 0; i < 16; ++i)
+        QColorDialog::setCustomColor(CustomColourSlot(i), ColorFromRef(kCustomColours[i]));
     QColorDialog chooser(this);
     chooser.setOption(QColorDialog::DontUseNativeDialog);
     if (chooser.exec() != QDialog::Accepted) return;

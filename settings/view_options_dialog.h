@@ -23,6 +23,9 @@ struct DialogBaseUnits;
 // The sixteen custom colours offered by the colour chooser, as COLORREF
 // values (0x00BBGGRR).
 extern const std::uint32_t kCustomColours[16];
+// The chooser's well for custom colour i: the colours fill the top row
+// first, then the bottom one.
+int CustomColourSlot(int i);
 
 class ViewOptionsDialog : public QDialog {
     Q_OBJECT

@@ -294,9 +294,14 @@ TEST_F(ViewOptionsTest, CustomColoursAreSetAfreshAtEachOpening) {
     });
     Click("inkColour");
     ASSERT_EQ(offered.size(), 16u);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(offered[i], ColorFromRef(kCustomColours[i])) << i;
-    EXPECT_EQ(offered[0], QColor(255, 0, 0));    // 0x0000FF is red
-    EXPECT_EQ(offered[6], QColor(0, 255, 255));  // 0xFFFF00 is cyan
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(offered[CustomColourSlot(i)], ColorFromRef(kCustomColours[i])) << i;
+    // The chooser counts its wells down each column of its two rows: the
+    // top row holds the first eight colours, from red to azure.
+    EXPECT_EQ(offered[0], QColor(255, 0, 0));     // 0x0000FF is red
+    EXPECT_EQ(offered[2], QColor(255, 128, 0));   // orange beside it
+    EXPECT_EQ(offered[12], QColor(0, 255, 255));  // 0xFFFF00 is cyan
+    EXPECT_EQ(offered[1], QColor(0, 0, 255));     // blue starts the bottom row
     EXPECT_EQ(offered[15], QColor(200, 200, 200));
 
     QColor first;
