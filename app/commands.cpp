@@ -7,6 +7,8 @@
 #include "model/board.h"
 #include "model/game_host.h"
 #include "model/rules.h"
+#include "settings/sound_settings_dialog.h"
+#include "settings/view_options_dialog.h"
 
 void RunCommand(MainWindow& window, int command) {
     GameState* state = window.state();
@@ -18,13 +20,9 @@ void RunCommand(MainWindow& window, int command) {
             // Print the puzzle sheet
             break;
         case kCmdExit: window.close(); break;
-        case kCmdSound:
-            // Sound settings dialog
-            break;
+        case kCmdSound: SoundSettingsDialog(&window, state).exec(); break;
         case kCmdViewOptions:
-        case kCmdViewAccelerator:
-            // View options dialog
-            break;
+        case kCmdViewAccelerator: ViewOptionsDialog(&window, state).exec(); break;
         case kCmdUserManual:
             // Help: the user manual
             break;
