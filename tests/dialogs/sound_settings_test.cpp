@@ -206,6 +206,29 @@ TEST_F(SoundSettingsTest, SelectStoresTheFullPathAndKeepsTheCurrentDirectory) {
     EXPECT_EQ(QString::fromLocal8Bit(state->sounds[kSoundTake].file), chosen);
 }
 
+// A stored path has room for 259 bytes; a longer one is refused rather than
+// stored cut short.
+TEST_F(SoundSettingsTest, SelectRefusesAPathTooLongToStore) {
+    const std::string folder(200, 'd');
+    std::filesystem::create_directory(folder);
+    const std::string name = std::string(60, 'n') + ".wav";
+    WriteText(folder + "/" + name, "RIFF");
+    ASSERT_GE(QDir::current().absoluteFilePath(QString::fromStdString(folder + "/" + name)).size(),
+              kNameSize);
+    Open();
+    SelectRow(kSoundRotate);
+    WhenModal([&](QWidget* w) {
+        if (auto* files = qobject_cast<QFileDialog*>(w)) {
+            files->setDirectory(QDir::current().absoluteFilePath(QString::fromStdString(folder)));
+            if (auto* edit = files->findChild<QLineEdit*>("fileNameEdit"))
+                edit->setText(QString::fromStdString(name));
+        }
+        static_cast<QDialog*>(w)->accept();
+    });
+    Click("selectButton");
+    EXPECT_EQ(File(kSoundRotate), ".\\Sound\\rotate.wav");
+}
+
 TEST_F(SoundSettingsTest, CancelledFileDialogChangesNothing) {
     Open();
     SelectRow(kSoundDrop);
