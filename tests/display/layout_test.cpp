@@ -117,6 +117,26 @@ TEST_F(Layout, ZoomChangesScaleThenLaysOutAndRepaints) {
     EXPECT_EQ(s->view.scale, 8);
 }
 
+// A window that lays the board out in a large client area, as the app does.
+class LargeWindow : public RecordingHost {
+public:
+    GameState* state = nullptr;
+    void LayoutBoard() override { ::LayoutBoard(state, 1600, 1000); }
+};
+
+TEST_F(Layout, AutoSizeUndoesAZoomOutInALargeWindow) {
+    LargeWindow window;
+    window.state = s.get();
+    s->mainWindow = &window;
+    s->view.autoSize = 1;
+    s->view.scale = 8;
+    ZoomBy(s.get(), -1);
+    EXPECT_EQ(s->view.scale, 8);
+    EXPECT_EQ(g_beeps, 0);
+    EXPECT_EQ(window.events, std::vector<std::string>{"invalidate"});
+    s->mainWindow = &host;
+}
+
 TEST_F(Layout, BackBufferHasTheScreenSize) {
     CreateBackBuffer(s.get(), QSize(1280, 800));
     EXPECT_EQ(s->bufferWidth, 1280);
