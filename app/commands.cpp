@@ -1,7 +1,11 @@
 #include "app/commands.h"
 
+#include "app/about_dialog.h"
+#include "app/help_viewer.h"
+#include "app/home_page.h"
 #include "app/main_window.h"
 #include "display/layout.h"
+#include "display/print_board.h"
 #include "library/new_game_dialog.h"
 #include "library/save_puzzle_dialog.h"
 #include "model/board.h"
@@ -16,25 +20,15 @@ void RunCommand(MainWindow& window, int command) {
         case kCmdNewGame: NewGameDialog(&window, state); break;
         case kCmdCreatePuzzle: StartCreatePuzzle(state); break;
         case kCmdSavePuzzle: SavePuzzleDialog(&window, state); break;
-        case kCmdPrint:
-            // Print the puzzle sheet
-            break;
+        case kCmdPrint: PrintBoard(state, &window); break;
         case kCmdExit: window.close(); break;
         case kCmdSound: SoundSettingsDialog(&window, state).exec(); break;
         case kCmdViewOptions:
         case kCmdViewAccelerator: ViewOptionsDialog(&window, state).exec(); break;
-        case kCmdUserManual:
-            // Help: the user manual
-            break;
-        case kCmdTutorial:
-            // Help: the tutorial
-            break;
-        case kCmdAbout:
-            // About dialog
-            break;
-        case kCmdHomePage:
-            // Open the home-page shortcut
-            break;
+        case kCmdUserManual: OpenHelp(0); break;
+        case kCmdTutorial: OpenHelp(2); break;
+        case kCmdAbout: AboutDialog(&window, state); break;
+        case kCmdHomePage: OpenHomePage(); break;
         case kCmdZoomIn: ZoomBy(state, +1); break;
         case kCmdZoomOut: ZoomBy(state, -1); break;
         case kCmdOrientation1:
