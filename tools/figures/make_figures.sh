@@ -1,0 +1,23 @@
+#!/bin/sh
+# Writes the placement files under data/Figures from the design sheets here.
+# The convex shapes come from shapes.py (slow; run it on its own).
+# usage: tools/figures/make_figures.sh path/to/polyshard-puzzle
+set -eu
+cd "$(dirname "$0")"
+tool=$1
+for g in "People" "Animals" "Birds" "Boats and vehicles" "Buildings and objects" "Letters" "Numbers"; do
+  rm -f "../../data/Figures/$g"/*.txt
+done
+rm -f "../../data/Figures/Geometric shapes/shapes [0"[3-9]*.txt "../../data/Figures/Geometric shapes/shapes [02"[7-9]*.txt
+python3 design.py people.txt People --write
+python3 design.py animals.txt Animals --write
+python3 design.py birds.txt Birds --write
+python3 design.py boats.txt "Boats and vehicles" --write
+python3 blocks.py people_blocks.txt People "$tool" --write
+python3 blocks.py animals_blocks.txt Animals "$tool" --write
+python3 blocks.py birds_blocks.txt Birds "$tool" --write
+python3 blocks.py boats_blocks.txt "Boats and vehicles" "$tool" --write
+python3 blocks.py buildings.txt "Buildings and objects" "$tool" --write
+python3 blocks.py letters.txt Letters "$tool" --write
+python3 blocks.py numbers.txt Numbers "$tool" --write
+python3 blocks.py shapes_blocks.txt "Geometric shapes" "$tool" --write
