@@ -13,11 +13,10 @@ python3 design.py people.txt People --write
 python3 design.py animals.txt Animals --write
 python3 design.py birds.txt Birds --write
 python3 design.py boats.txt "Boats and vehicles" --write
-python3 blocks.py people_blocks.txt People "$tool" --write
 python3 blocks.py animals_blocks.txt Animals "$tool" --write
-python3 blocks.py birds_blocks.txt Birds "$tool" --write
 python3 blocks.py boats_blocks.txt "Boats and vehicles" "$tool" --write
 python3 blocks.py buildings.txt "Buildings and objects" "$tool" --write
 python3 blocks.py letters.txt Letters "$tool" --write
 python3 blocks.py numbers.txt Numbers "$tool" --write
+python3 design.py numbers_drawn.txt Numbers --write
 python3 blocks.py shapes_blocks.txt "Geometric shapes" "$tool" --write
