@@ -3,8 +3,9 @@
 // the drawing itself, then every change of one or two blocks to another
 // state (empty, a half, whole), cheapest first, and prints the first
 // drawing that has the tangram's area and that the solver can lay.
-// Build: g++ -O2 -std=c++20 -I. tools/figures/nearest.cpp \
-//   BUILD/tools/libpolyshard_solver.a BUILD/libpolyshard_core.a
+// Build (from the source tree, BUILD being a build directory):
+//   g++ -O2 -std=c++20 -I. tools/figures/nearest.cpp
+//       BUILD/tools/libpolyshard_solver.a BUILD/libpolyshard_core.a
 // usage: nearest SHEET   (prints the sheet back with the found drawings)
 #include <algorithm>
 #include <bit>
@@ -49,7 +50,8 @@ int Area(const Glyph& g) {
 
 // Which big quarter of a block a cell quarter lies in.
 int BigQuarter(int cx, int cy, int q) {
-    static const double cxq[4] = {0.5, 5.0 / 6, 0.5, 1.0 / 6}, cyq[4] = {1.0 / 6, 0.5, 5.0 / 6, 0.5};
+    static const double cxq[4] = {0.5, 5.0 / 6, 0.5, 1.0 / 6},
+                        cyq[4] = {1.0 / 6, 0.5, 5.0 / 6, 0.5};
     const double x = cx + cxq[q] - B / 2.0, y = cy + cyq[q] - B / 2.0;
     if (y < 0 && std::abs(x) < -y) return kTop;
     if (x > 0 && std::abs(y) < x) return kRight;
@@ -87,8 +89,9 @@ bool Layable(const GameState& pieces, const Glyph& g, PuzzleRecord* rec) {
     int maxX = 0, maxY = 0, minX = g.w, minY = g.h;
     for (int y = 0; y < g.h; ++y)
         for (int x = 0; x < g.w; ++x)
-            if (g.At(x, y)) minX = std::min(minX, x), minY = std::min(minY, y),
-                            maxX = std::max(maxX, x), maxY = std::max(maxY, y);
+            if (g.At(x, y))
+                minX = std::min(minX, x), minY = std::min(minY, y), maxX = std::max(maxX, x),
+                maxY = std::max(maxY, y);
     rec->width = (maxX - minX + 1) * B;
     rec->height = (maxY - minY + 1) * B;
     if (rec->width > 159 || rec->height > 159) return false;
@@ -156,7 +159,9 @@ int main(int argc, char** argv) {
             continue;
         }
         // single and double changes, cheapest first
-        struct Change { int i, to, cost; };
+        struct Change {
+            int i, to, cost;
+        };
         std::vector<Change> singles;
         for (int i = 0; i < g.w * g.h; ++i)
             for (int to = 0; to < 6; ++to)
