@@ -9,29 +9,29 @@
 #include "library/ini_reader.h"
 #include "model/board.h"
 #include "settings/sound_events.h"
+#include "settings/view_defaults.h"
 
 namespace {
 
 struct OptionKey {
     const char* key;
     std::int32_t ViewOptions::*field;
-    std::int32_t def;
 };
 
-// In the order of the file.
+// In the order of the file; a missing key takes the default look.
 constexpr OptionKey kOptions[] = {
-    {"AUTO_SIZE", &ViewOptions::autoSize, 1},
-    {"BACK_INDEX", &ViewOptions::backIndex, 1},
-    {"BACK_TYPE", &ViewOptions::backType, 1},
-    {"COLOR_BACK", &ViewOptions::colorBack, 16777215},
-    {"COLOR_BORDER", &ViewOptions::colorBorder, 8404992},
-    {"COLOR_FIGURE", &ViewOptions::colorFigure, 16744448},
-    {"COLOR_INK", &ViewOptions::colorInk, 9868950},
-    {"SCALE", &ViewOptions::scale, 8},
-    {"SHADOW", &ViewOptions::shadow, 1},
-    {"SKIN_TYPE", &ViewOptions::skinType, 1},
-    {"SKIN_INDEX", &ViewOptions::skinIndex, 1},
-    {"STORE_POSITION", &ViewOptions::storePosition, 0},
+    {"AUTO_SIZE", &ViewOptions::autoSize},
+    {"BACK_INDEX", &ViewOptions::backIndex},
+    {"BACK_TYPE", &ViewOptions::backType},
+    {"COLOR_BACK", &ViewOptions::colorBack},
+    {"COLOR_BORDER", &ViewOptions::colorBorder},
+    {"COLOR_FIGURE", &ViewOptions::colorFigure},
+    {"COLOR_INK", &ViewOptions::colorInk},
+    {"SCALE", &ViewOptions::scale},
+    {"SHADOW", &ViewOptions::shadow},
+    {"SKIN_TYPE", &ViewOptions::skinType},
+    {"SKIN_INDEX", &ViewOptions::skinIndex},
+    {"STORE_POSITION", &ViewOptions::storePosition},
 };
 
 void Correct(std::int32_t& value, int low, int high, int replacement) {
@@ -83,7 +83,10 @@ void AppendLine(std::string& s, const std::string& key, std::int32_t value) {
 }  // namespace
 
 void ReadSettings(GameState* s, const IniFile& ini) {
-    for (const OptionKey& o : kOptions) s->view.*o.field = GetIniInt(ini, "OPTIONS", o.key, o.def);
+    ViewOptions defaults;
+    DefaultViewOptions(&defaults);
+    for (const OptionKey& o : kOptions)
+        s->view.*o.field = GetIniInt(ini, "OPTIONS", o.key, defaults.*o.field);
     Correct(s->view.skinIndex, 0, 6, 1);
     Correct(s->view.backIndex, 0, 6, 1);
     Correct(s->view.scale, 4, 8, 8);
