@@ -90,6 +90,9 @@ QWidget* OpenHelp(int mapId) {
     if (!helpWindow) {
         helpWindow = new HelpWindow;
         helpWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // The help stands beside the game like a separate viewer: closing the
+        // game window ends the program even while the help is open.
+        helpWindow->setAttribute(Qt::WA_QuitOnClose, false);
     }
     helpWindow->Show(mapId);
     helpWindow->show();

@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
 #include <QTextBrowser>
+#include <QTimer>
 #include <memory>
 
 #include "app/about_dialog.h"
@@ -40,6 +43,26 @@ TEST_F(HelpTest, MapIdsOpenTheirTopics) {
     EXPECT_EQ(OpenHelp(0), window);  // the one window is reused
     EXPECT_TRUE(browser->toPlainText().contains("start page"));
     window->close();
+}
+
+TEST_F(HelpTest, OpenHelpDoesNotKeepTheProgramRunning) {
+    // The game window is the last window that counts: Exit must end the
+    // program while the help is still open.
+    QWidget game;
+    game.show();
+    QPointer<QWidget> window = OpenHelp(0);
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    // The program's own loop: closing the game window must end it.
+    bool watchdog = false;
+    QTimer::singleShot(0, &game, &QWidget::close);
+    QTimer::singleShot(5000, qApp, [&watchdog] {
+        watchdog = true;
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    EXPECT_FALSE(watchdog);
+    EXPECT_EQ(lastClosed.count(), 1);
+    if (window) window->close();
 }
 
 TEST_F(HelpTest, MissingHelpSaysSoInsteadOfFailing) {
