@@ -76,6 +76,17 @@ void Drop(GameState* s, const Rect& field, int px, int py) {
     Invalidate(s, false);
 }
 
+// True when a name can be stored on one settings line without reading back
+// empty: it holds a character other than a blank and no line break.
+bool FitsSettingsLine(const char* name) {
+    bool visible = false;
+    for (; *name; ++name) {
+        if (*name == '\r' || *name == '\n') return false;
+        if (*name != ' ' && *name != '\t') visible = true;
+    }
+    return visible;
+}
+
 }  // namespace
 
 void HandlePrimaryClick(GameState* s, int x, int y) {
@@ -222,6 +233,10 @@ void ResetGrabToGrip(GameState* s) {
 }
 
 void RecordSolved(GameState* s, const char* group, const char* puzzle) {
+    // The settings file drops the blanks around a value and ends the list at
+    // the first empty entry: a blank name would lose every later entry at the
+    // next start, and a line break would split its line.
+    if (!FitsSettingsLine(group) || !FitsSettingsLine(puzzle)) return;
     for (int i = 0; i < s->solvedCount; ++i)
         if (std::strcmp(s->solvedList[i].group, group) == 0 &&
             std::strcmp(s->solvedList[i].puzzle, puzzle) == 0)

@@ -23,6 +23,7 @@ bool CanPlace(GameState* state, int piece, int orientation, int col, int row);
 // Sets every quarter that a placed piece covers in a grid to value.
 void StampPiece(const GameState* state, const PieceSlot& slot, Grid& grid, std::uint8_t value);
 
-// Adds a puzzle to the solved list unless it is there already or the list
-// is full.
+// Adds a puzzle to the solved list unless it is there already, the list is
+// full, or a name is blank or holds a line break (the settings file could
+// not keep it).
 void RecordSolved(GameState* state, const char* group, const char* puzzle);

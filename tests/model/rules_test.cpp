@@ -258,6 +258,24 @@ TEST_F(Rules, SolvedNamesCompareCaseSensitively) {
     EXPECT_EQ(s->solvedCount, 3);
 }
 
+TEST_F(Rules, NamesTheSettingsFileCannotKeepAreNotRecorded) {
+    // A blank name reads back empty and ends the stored list there, so every
+    // later entry would be lost at the next start.
+    RecordSolved(s.get(), "People", "");
+    RecordSolved(s.get(), "", "cat");
+    RecordSolved(s.get(), "People", " \t ");
+    RecordSolved(s.get(), "People", "two\r\nlines");
+    EXPECT_EQ(s->solvedCount, 0);
+    RecordSolved(s.get(), "People", " cat ");
+    EXPECT_EQ(s->solvedCount, 1);
+
+    // A won puzzle of that kind is still announced.
+    CopyName(s->currentPuzzle, "");
+    for (int i = 0; i < kPieceCount; ++i) PlaceAtHomePosition(i);
+    EXPECT_EQ(Count(kWinMessage), 1);
+    EXPECT_EQ(s->solvedCount, 1);
+}
+
 TEST_F(Rules, KeysTurnOnlyACarriedPiece) {
     TurnCarriedPiece(s.get(), 'A');
     EXPECT_TRUE(host.events.empty());
