@@ -20,6 +20,24 @@ const std::string kRotate = "sound .\\Sound\\rotate.wav";
 const std::string kCompleted = "sound .\\Sound\\level is completed.wav";
 const std::string kWinMessage = "message Congratulations! The game is won.";
 
+// Also keeps how the last message box was shown.
+class BoxHost : public RecordingHost {
+public:
+    std::string caption;
+    MsgButtons buttons{};
+    MsgIcon icon{};
+    MsgResult defaultButton{};
+
+    MsgResult MessageBox(const char* text, const char* cap, MsgButtons b, MsgIcon i,
+                         MsgResult d) override {
+        caption = cap;
+        buttons = b;
+        icon = i;
+        defaultButton = d;
+        return RecordingHost::MessageBox(text, cap, b, i, d);
+    }
+};
+
 class Rules : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -64,7 +82,7 @@ protected:
         return static_cast<int>(std::count(host.events.begin(), host.events.end(), event));
     }
 
-    RecordingHost host;
+    BoxHost host;
     std::unique_ptr<GameState> s = MakeGameState(&host);
     std::unique_ptr<PuzzleRecord> square = std::make_unique<PuzzleRecord>();
 };
@@ -200,6 +218,11 @@ TEST_F(Rules, SeventhDropWinsOnceInTheDocumentedOrder) {
     DropAt(s->storeHome[6].col, s->storeHome[6].row);
     EXPECT_EQ(host.events, (Events{kDrop, "invalidate", kWinMessage, kCompleted,
                                    "command " + std::to_string(kCmdNewGame), "invalidate"}));
+    // A plain box: the title as caption, a single OK button and no icon.
+    EXPECT_EQ(host.caption, "Polyshard");
+    EXPECT_EQ(host.buttons, MsgButtons::Ok);
+    EXPECT_EQ(host.icon, MsgIcon::None);
+    EXPECT_EQ(host.defaultButton, MsgResult::Ok);
     EXPECT_EQ(s->solved, 1);
     ASSERT_EQ(s->solvedCount, 1);
     EXPECT_STREQ(s->solvedList[0].group, "people");
