@@ -16,6 +16,7 @@ python3 design.py boats.txt "Boats and vehicles" --write
 python3 blocks.py animals_blocks.txt Animals "$tool" --write
 python3 blocks.py boats_blocks.txt "Boats and vehicles" "$tool" --write
 python3 blocks.py buildings.txt "Buildings and objects" "$tool" --write
+python3 design.py buildings_drawn.txt "Buildings and objects" --write
 python3 blocks.py letters.txt Letters "$tool" --write
 python3 blocks.py numbers.txt Numbers "$tool" --write
 python3 design.py numbers_drawn.txt Numbers --write
