@@ -273,7 +273,12 @@ void MainWindow::SendCommand(int command) {
 }
 
 void MainWindow::OpenOrientationPopup(int itemCount, int screenX, int screenY) {
-    const int command = RunOrientationPopup(state_, this, itemCount, QPoint(screenX, screenY));
+    std::optional<QPoint> seen;
+    const int command =
+        RunOrientationPopup(state_, this, itemCount, QPoint(screenX, screenY), &seen);
+    // The board saw no motion while the popup had the mouse; the carried
+    // piece is painted where the pointer is now, not where the popup opened.
+    if (seen) board_->SetPointer(board_->mapFromGlobal(*seen));
     if (command != 0) RunCommand(*this, command);
 }
 

@@ -22,6 +22,9 @@ public:
     // The pointer's last known client position (from the latest mouse, wheel
     // or context-menu event); painting puts the carried piece there.
     QPoint pointer() const { return pointer_; }
+    // Moves it where the pointer was seen while another window (the
+    // orientation popup) had the mouse.
+    void SetPointer(QPoint client) { pointer_ = client; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -71,10 +71,12 @@ void OrientationPopup::SetHover(int item) {
 }
 
 void OrientationPopup::mouseMoveEvent(QMouseEvent* event) {
+    lastPointer_ = event->globalPosition().toPoint();
     SetHover(ItemAt(event->position().toPoint()));
 }
 
 void OrientationPopup::mousePressEvent(QMouseEvent* event) {
+    lastPointer_ = event->globalPosition().toPoint();
     // A press outside closes the popup (Qt does that for popups); inside it
     // starts a choice that the release completes.
     if (!rect().contains(event->position().toPoint())) {
@@ -86,6 +88,7 @@ void OrientationPopup::mousePressEvent(QMouseEvent* event) {
 }
 
 void OrientationPopup::mouseReleaseEvent(QMouseEvent* event) {
+    lastPointer_ = event->globalPosition().toPoint();
     // The popup can open under a held button (the context-menu press); its
     // release chooses only after the pointer has moved onto an item.
     const int item = ItemAt(event->position().toPoint());
@@ -122,7 +125,8 @@ void OrientationPopup::hideEvent(QHideEvent*) {
     if (loop_) loop_->quit();
 }
 
-int RunOrientationPopup(GameState* state, QWidget* owner, int itemCount, QPoint screenPosition) {
+int RunOrientationPopup(GameState* state, QWidget* owner, int itemCount, QPoint screenPosition,
+                        std::optional<QPoint>* lastPointer) {
     OrientationPopup popup(state, itemCount, owner);
     QRect place(screenPosition, popup.size());
     if (QScreen* screen = QGuiApplication::screenAt(screenPosition)) {
@@ -139,5 +143,6 @@ int RunOrientationPopup(GameState* state, QWidget* owner, int itemCount, QPoint 
     popup.show();
     if (popup.isVisible()) loop.exec();
     popup.loop_ = nullptr;
+    if (lastPointer && popup.lastPointer()) *lastPointer = popup.lastPointer();
     return popup.chosen();
 }

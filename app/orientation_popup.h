@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <optional>
 
 class QEventLoop;
 
@@ -21,6 +22,8 @@ public:
 
     // The chosen orientation command, 0 while none is chosen.
     int chosen() const { return chosen_; }
+    // The pointer's screen position at the popup's last mouse event, if any.
+    std::optional<QPoint> lastPointer() const { return lastPointer_; }
     int hovered() const { return hover_; }
     // Item index under a position of the popup, or -1.
     int ItemAt(QPoint position) const;
@@ -35,7 +38,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    friend int RunOrientationPopup(GameState*, QWidget*, int, QPoint);
+    friend int RunOrientationPopup(GameState*, QWidget*, int, QPoint, std::optional<QPoint>*);
     void Choose(int item);
     void SetHover(int item);
 
@@ -44,10 +47,14 @@ private:
     int hover_ = -1;
     int chosen_ = 0;
     bool pressedInside_ = false;
+    std::optional<QPoint> lastPointer_;
     QEventLoop* loop_ = nullptr;  // the loop that waits for the popup to close
 };
 
 // Shows the popup with its top-left corner at a screen position (moved back
 // onto the screen when it would stick out) and waits until it closes.
 // Returns the chosen orientation command, or 0 when it was dismissed.
-int RunOrientationPopup(GameState* state, QWidget* owner, int itemCount, QPoint screenPosition);
+// lastPointer, when given, receives where the pointer was last seen over
+// the popup (left unchanged when it was not).
+int RunOrientationPopup(GameState* state, QWidget* owner, int itemCount, QPoint screenPosition,
+                        std::optional<QPoint>* lastPointer = nullptr);

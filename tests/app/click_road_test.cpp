@@ -116,11 +116,13 @@ TEST_F(ClickRoadTest, PopupPicturesTurnTheCarriedPiece) {
     // Choose the picture of orientation 6 (item 7, second column) by
     // clicking it once the popup is up.
     QSize popupSize;
+    QPoint chosenAt;  // screen position of the click on the picture
     QTimer::singleShot(50, [&] {
         auto* popup = dynamic_cast<OrientationPopup*>(QApplication::activePopupWidget());
         if (!popup) return;
         popupSize = popup->size();
         const QPoint p = popup->ItemRect(6).center();
+        chosenAt = popup->mapToGlobal(p);
         QTest::mouseMove(popup, p);
         QTest::mouseClick(popup, Qt::LeftButton, Qt::NoModifier, p);
     });
@@ -133,6 +135,10 @@ TEST_F(ClickRoadTest, PopupPicturesTurnTheCarriedPiece) {
     EXPECT_EQ(popupSize, QSize(2 * 122 + 4, 4 * 82 + 4));  // items and a 2-pixel border
     EXPECT_EQ(state_->carriedOrientation, 6);
     EXPECT_EQ(Only("sound").back(), "sound rotate");
+    // The turned piece is painted where the pointer now is, over the chosen
+    // picture, not where the popup was opened.
+    EXPECT_EQ(board()->pointer(), board()->mapFromGlobal(chosenAt));
+    EXPECT_NE(board()->pointer(), p);
 }
 
 TEST_F(ClickRoadTest, SquarePopupHasOneColumnAndEscapeChangesNothing) {
