@@ -22,8 +22,7 @@ constexpr ToolCommand kCommands[] = {
      "write the puzzle of seven placements ('piece orientation col row' lines)", RunMake},
     {"show", "FILE", "print the silhouette, one character per cell", RunShow},
     {"solve", "FILE...",
-     "print '# FILE' and a layout of the seven pieces that covers the puzzle, or 'none'",
-     RunSolve},
+     "print '# FILE' and a layout of the seven pieces that covers the puzzle, or 'none'", RunSolve},
 };
 
 bool IsHelp(const char* arg) {
