@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <QRegion>
 #include <algorithm>
 
 #include "display/cell_spans.h"
@@ -217,8 +218,16 @@ void PaintBoard(GameState* s, QPainter& window, QPoint pointer, QSize client) {
         IsPiece(s->carriedPiece, s->carriedOrientation))
         DrawShadow(s, &d->backBuffer, x0, y0);
 
-    const QRect area = QRect(QPoint(0, 0), client).intersected(d->backBuffer.rect());
+    const QRect clientRect(QPoint(0, 0), client);
+    const QRect area = clientRect.intersected(d->backBuffer.rect());
     window.drawImage(area.topLeft(), d->backBuffer, area);
+    // A client area larger than the screen-sized buffer (a window stretched
+    // over a larger second screen) gets plain background beyond it rather
+    // than whatever the window held before.
+    if (area != clientRect) {
+        QRegion rest = QRegion(clientRect).subtracted(area);
+        for (const QRect& r : rest) window.fillRect(r, d->backgroundBrush);
+    }
 }
 
 void DrawOrientationItem(GameState* s, QPainter& p, const QRect& item, int orientation,

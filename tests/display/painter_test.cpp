@@ -168,6 +168,14 @@ TEST_F(DisplayTest, PaintCopiesOnlyTheClientArea) {
     EXPECT_EQ(wide.pixelColor(100, 300), QColor(Qt::magenta));
 }
 
+TEST_F(DisplayTest, ClientBeyondTheBufferShowsBackgroundNotGarbage) {
+    // The buffer is 1024 x 768; the client area is larger.
+    const QImage board = Paint(QPoint(), QSize(1200, 900));
+    EXPECT_EQ(board.copy(0, 0, 1024, 768), Paint().copy(0, 0, 1024, 768));
+    for (QPoint p : {QPoint(1100, 100), QPoint(100, 800), QPoint(1199, 899)})
+        EXPECT_EQ(RefAt(board, p.x(), p.y()), kWhite) << p.x() << "," << p.y();
+}
+
 TEST_F(DisplayTest, CheckersPatternRepeatsFromTheClientCorner) {
     s->view.backType = 1;
     s->view.backIndex = 1;
