@@ -37,11 +37,14 @@ void CopyThroughMask(QImage* dest, QPoint at, const QImage& source, QRect from,
     const QPoint toDest = at - from.topLeft();
     const qsizetype destStride = dest->bytesPerLine() / 4;
     auto* destBits = reinterpret_cast<quint32*>(dest->bits());
+    // Row pointers start at the clipped area's left edge, so that none of
+    // them points outside its image.
+    const int width = area.width();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto* src = reinterpret_cast<const quint32*>(source.constScanLine(y));
-        const uchar* m = mask.constScanLine(y - from.top()) - from.left();
-        quint32* out = destBits + (y + toDest.y()) * destStride + toDest.x();
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (m[x]) out[x] = src[x];
+        const auto* src = reinterpret_cast<const quint32*>(source.constScanLine(y)) + area.left();
+        const uchar* m = mask.constScanLine(y - from.top()) + (area.left() - from.left());
+        quint32* out = destBits + (y + toDest.y()) * destStride + (area.left() + toDest.x());
+        for (int i = 0; i < width; ++i)
+            if (m[i]) out[i] = src[i];
     }
 }

@@ -142,6 +142,26 @@ TEST_F(DisplayTest, TexturedPieceShowsTheSkinThroughItsMask) {
     EXPECT_EQ(Paint().pixel(40, 40 + 100), s->drawing->skin.pixel(480, 224 + 100));
 }
 
+TEST_F(DisplayTest, TexturedPieceCarriedPastTheBufferCornerIsCutOff) {
+    UseGradientSkin();
+    Carry(4, 5);  // 20 x 40 cells, picture at canvas cell (60, 28)
+    s->view.shadow = 0;
+    const QPoint at(-60, -200);  // only its lower right part is on the buffer
+    const QImage board = Paint(at);
+    const QImage& mask = s->drawing->maskBitmaps[TableIndex(4, 5)];
+    const QImage& texture = s->drawing->texture;
+    int inside = 0;
+    for (int y = 0; y < 40 * 8 + at.y(); ++y) {
+        for (int x = 0; x < 20 * 8 + at.x(); ++x) {
+            const int i = x - at.x(), j = y - at.y();
+            if (qGray(mask.pixel(i, j)) == 0) continue;
+            ASSERT_EQ(board.pixel(x, y), texture.pixel(480 + i, 224 + j)) << x << "," << y;
+            ++inside;
+        }
+    }
+    EXPECT_GT(inside, 0);
+}
+
 TEST_F(DisplayTest, FieldPiecesCoverTheSilhouetteInSlotOrder) {
     s->fieldSlots[0] = {0, 0, 6, 0};
     s->fieldSlots[1] = {0, 0, 4, 0};  // drawn later, over the square
