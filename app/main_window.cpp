@@ -44,6 +44,17 @@ QScreen* PrimaryScreen() {
 
 // ---------------------------------------------------------------- board
 
+int ZoomCommandOfKey(const QKeyEvent& event) {
+    // Ctrl alone among Shift, Ctrl, Alt and Meta, like the other accelerators.
+    const Qt::KeyboardModifiers held =
+        event.modifiers() &
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (held != Qt::ControlModifier || !(event.modifiers() & Qt::KeypadModifier)) return 0;
+    if (event.key() == Qt::Key_Plus) return kCmdZoomIn;
+    if (event.key() == Qt::Key_Minus) return kCmdZoomOut;
+    return 0;
+}
+
 BoardWidget::BoardWidget(GameState* state, MainWindow* window) : state_(state), window_(window) {
     // The painter fills every pixel, so Qt need not clear the area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -80,6 +91,14 @@ void BoardWidget::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
+    // The zoom keys are the keypad's plus and minus with Ctrl. A shortcut
+    // with the keypad modifier never matches under X11, so they are read
+    // here, before the keys go to the game like any other.
+    if (const int zoom = ZoomCommandOfKey(*event); zoom != 0) {
+        event->accept();
+        window_->SendCommand(zoom);
+        return;
+    }
     // Letter keys have the same codes in Qt as the virtual keys the rules
     // expect ('A' 0x41, 'S' 0x53); every key is taken here either way.
     if (state_->carriedPiece != 0) TurnCarriedPiece(state_, event->key());
@@ -320,14 +339,9 @@ void MainWindow::BuildMenu() {
     add(help, "&About ...", kCmdAbout, QKeySequence(Qt::ALT | Qt::Key_Slash));
     add(help, "Home page", kCmdHomePage, QKeySequence());
 
-    // Alt+? is a second key for About, and the zoom keys have no menu item.
+    // Alt+? is a second key for About. The zoom keys have no menu item; the
+    // board reads them (ZoomCommandOfKey).
     AddShortcut(QKeySequence(Qt::ALT | Qt::Key_Question), kCmdAbout);
-    AddShortcut(
-        QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)),
-        kCmdZoomIn);
-    AddShortcut(
-        QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus)),
-        kCmdZoomOut);
 }
 
 void MainWindow::AddShortcut(const QKeySequence& keys, int command) {

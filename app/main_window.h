@@ -11,7 +11,11 @@
 #include "model/game_state.h"
 
 class QAction;
+class QKeyEvent;
 class MainWindow;
+
+// The zoom command (in or out) of a key press, 0 for any other key.
+int ZoomCommandOfKey(const QKeyEvent& event);
 
 // The client area. Each event handler makes one call into the game.
 class BoardWidget : public QWidget {

@@ -145,6 +145,25 @@ protected:
                 Field().top + (row + 1) * kScale + grab.y() + 1 - kHalf};
     }
 
+    void WaitForBoard() {
+        for (int i = 0; i < 50 && menu_ <= 0; ++i) {
+            menu_ = MenuHeight(Shot());
+            if (menu_ <= 0) QThread::msleep(100);
+        }
+        ASSERT_GT(menu_, 0) << "the board's background was not found";
+    }
+
+    // Game > Exit: open the menu, the last item, Return; the program ends.
+    void ExitFromMenu() {
+        Shell("xdotool mousemove --window " + window_ + " 20 " + std::to_string(menu_ / 2) +
+              " click 1");
+        QThread::msleep(300);
+        Shell("xdotool key Up Return");
+        ASSERT_TRUE(game.state() == QProcess::NotRunning || game.waitForFinished(10000));
+        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(game.exitCode(), 0);
+    }
+
     fs::path root_, game_;
     std::unique_ptr<GameState> state_;
     QProcess game;
@@ -155,11 +174,7 @@ protected:
 TEST_F(DriveGameTest, PlayTheDefaultSquareToTheWinAndExit) {
     StartGame();
     // Wait for the first painted board (a busy machine may take a while).
-    for (int i = 0; i < 50 && menu_ <= 0; ++i) {
-        menu_ = MenuHeight(Shot());
-        if (menu_ <= 0) QThread::msleep(100);
-    }
-    ASSERT_GT(menu_, 0) << "the board's background was not found";
+    ASSERT_NO_FATAL_FAILURE(WaitForBoard());
     // The shipped files came into the fresh game folder.
     EXPECT_TRUE(fs::exists(game_ / "Puzzles"));
     EXPECT_TRUE(fs::exists(game_ / "Help"));
@@ -215,14 +230,7 @@ TEST_F(DriveGameTest, PlayTheDefaultSquareToTheWinAndExit) {
         QThread::msleep(300);
     }
 
-    // Game > Exit: open the menu, the last item, Return.
-    Shell("xdotool mousemove --window " + window_ + " 20 " + std::to_string(menu_ / 2) +
-          " click 1");
-    QThread::msleep(300);
-    Shell("xdotool key Up Return");
-    ASSERT_TRUE(game.state() == QProcess::NotRunning || game.waitForFinished(10000));
-    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(game.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(ExitFromMenu());
 
     const std::string ini = ReadText(game_ / "Polyshard.ini");
     EXPECT_NE(ini.find("SCALE = 8\r\n"), std::string::npos) << ini;
@@ -233,6 +241,20 @@ TEST_F(DriveGameTest, PlayTheDefaultSquareToTheWinAndExit) {
     EXPECT_NE(ini.find("[WINDOW]\r\nLEFT = 0\r\nRIGHT = 1000\r\nTOP = 0\r\nBOTTOM = 400\r\n"),
               std::string::npos)
         << ini;
+}
+
+TEST_F(DriveGameTest, CtrlWithTheKeypadPlusAndMinusZooms) {
+    // AUTO_SIZE is off, so the scale stays where the zoom keys put it.
+    StartGame();
+    ASSERT_NO_FATAL_FAILURE(WaitForBoard());
+    const std::string keys = "xdotool windowfocus --sync " + window_ + " key --delay 150 ";
+    Shell(keys + "ctrl+KP_Subtract ctrl+KP_Subtract ctrl+KP_Subtract");  // 8 -> 5
+    Shell(keys + "ctrl+minus ctrl+plus");  // the main keyboard's keys do nothing
+    Shell(keys + "ctrl+KP_Add");           // 5 -> 6
+    QThread::msleep(300);
+    ASSERT_NO_FATAL_FAILURE(ExitFromMenu());
+    const std::string ini = ReadText(game_ / "Polyshard.ini");
+    EXPECT_NE(ini.find("SCALE = 6\r\n"), std::string::npos) << ini;
 }
 
 }  // namespace
