@@ -97,7 +97,8 @@ TEST(AboutDialog, ShowsTitleAndVersion) {
     RecordingHost host;
     auto state = MakeGameState(&host);
     QString line1;
-    WhenModal([&](QWidget* d) {
+    // Scoped, so that the driver is gone when the test ends.
+    ModalDriver driver([&](QWidget* d) {
         if (auto* l = d->findChild<QLabel*>("aboutLine1")) line1 = l->text();
         d->close();
     });
