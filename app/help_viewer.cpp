@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextStream>
 #include <QToolButton>
@@ -24,7 +26,13 @@ public:
     HelpWindow() {
         setObjectName("helpWindow");
         setWindowTitle("Polyshard Help");
-        resize(900, 660);
+        // Wide enough for the contents column (190 pixels) beside the
+        // board pictures (860), so that the text wraps in the window; never
+        // larger than the screen.
+        QSize size(1110, 720);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            size = size.boundedTo(screen->availableGeometry().size());
+        resize(size);
         browser_ = new QTextBrowser(this);
         browser_->setObjectName("helpBrowser");
         browser_->setOpenExternalLinks(true);

@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTextBrowser>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "app/about_dialog.h"
@@ -41,6 +43,10 @@ TEST_F(HelpTest, MapIdsOpenTheirTopics) {
     ASSERT_NE(browser, nullptr);
     EXPECT_TRUE(browser->toPlainText().contains("first game"));
     EXPECT_EQ(OpenHelp(0), window);  // the one window is reused
+    // As wide as the pages need, but on the screen.
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_EQ(window->width(), std::min(1110, screen.width()));
+    EXPECT_LE(window->height(), screen.height());
     EXPECT_TRUE(browser->toPlainText().contains("start page"));
     window->close();
 }
