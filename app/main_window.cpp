@@ -234,7 +234,9 @@ void MainWindow::UpdateSizeLimits(QSize now) {
     const QSize boardMin = BoardMinClientSize(state_) + extra;
     setMinimumSize(std::min(boardMin.width(), now.width()),
                    std::min(boardMin.height(), now.height()));
-    setMaximumSize(PrimaryScreen()->size());
+    // The whole window, its frame included, is at most the screen's size.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setMaximumSize(PrimaryScreen()->size().shrunkBy(frame));
 }
 
 // ---------------------------------------------------------------- GameHost
