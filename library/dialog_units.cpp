@@ -1,5 +1,6 @@
 #include "library/dialog_units.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QWidget>
@@ -57,4 +58,13 @@ DialogBaseUnits SetUpDialog(QWidget* dialog, int width, int height) {
 void PlaceControl(QWidget* control, const DialogBaseUnits& units, int x, int y, int width,
                   int height) {
     control->setGeometry(DialogRect(units, x, y, width, height));
+}
+
+void KeepSelection(QAbstractItemView* view) {
+    QItemSelectionModel* selection = view->selectionModel();
+    QObject::connect(selection, &QItemSelectionModel::selectionChanged, view, [selection] {
+        const QModelIndex current = selection->currentIndex();
+        if (!selection->hasSelection() && current.isValid())
+            selection->select(current, QItemSelectionModel::Select);
+    });
 }

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 
+class QAbstractItemView;
 class QWidget;
 
 // The average character width and the character height of a font, in
@@ -35,3 +36,9 @@ DialogBaseUnits SetUpDialog(QWidget* dialog, int width, int height);
 // Places a control at a rectangle given in dialog units.
 void PlaceControl(QWidget* control, const DialogBaseUnits& units, int x, int y, int width,
                   int height);
+
+// Makes a single-selection list keep its selection once it has one, as a
+// list box does: a Ctrl+click on the selected entry, Ctrl+Space or a click
+// below the entries, which empty the selection of a Qt list, leave the
+// current entry selected.
+void KeepSelection(QAbstractItemView* view);

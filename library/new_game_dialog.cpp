@@ -103,6 +103,7 @@ public:
         tree_->setRootIsDecorated(true);
         tree_->setIconSize(QSize(16, 16));
         tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+        KeepSelection(tree_);
         PlaceControl(tree_, units, 7, 7, 133, 98);
 
         auto* preview = new PreviewArea(this, state, tree_);

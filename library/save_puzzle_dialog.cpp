@@ -54,6 +54,7 @@ public:
         groups_ = new QListWidget(this);
         groups_->setObjectName(QStringLiteral("groupList"));
         PlaceControl(groups_, units, 14, 30, 144, 55);
+        KeepSelection(groups_);
         fileName_ = new FileNameEdit(this);
         fileName_->setObjectName(QStringLiteral("fileName"));
         PlaceControl(fileName_, units, 14, 109, 144, 12);

@@ -189,6 +189,9 @@ void ViewOptionsDialog::FillLists() {
     for (int i = 0; i < kPatternCount; ++i)
         patternList_->addItem(QString::fromLatin1(PatternName(i)));
     for (int s = kMinScale; s <= 8; ++s) scaleCombo_->addItem(QString::number(s));
+    // A list without a selection would give index -1 to the game.
+    KeepSelection(skinList_);
+    KeepSelection(patternList_);
 }
 
 // The template order: the pairs of radio buttons, the colour buttons, the

@@ -341,6 +341,21 @@ TEST_F(ViewOptionsTest, PreviewsFollowTheControlsNotTheGame) {
     EXPECT_EQ(state->view.backType, 1);
 }
 
+// A Qt list can be emptied by Ctrl+click or Ctrl+Space; the lists keep their
+// entry, so OK never hands the game an index of -1.
+TEST_F(ViewOptionsTest, ListsCannotBeLeftWithoutASelection) {
+    Open();
+    auto* skins = Find<QListWidget>("skinList");
+    QTest::mouseClick(skins->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      skins->visualItemRect(skins->item(1)).center());
+    auto* patterns = Find<QListWidget>("patternList");
+    patterns->setFocus();
+    QTest::keyClick(patterns->viewport(), Qt::Key_Space, Qt::ControlModifier);
+    Click("okButton");
+    EXPECT_EQ(state->view.skinIndex, 1);
+    EXPECT_EQ(state->view.backIndex, 1);
+}
+
 TEST_F(ViewOptionsTest, TabOrderFollowsTheTemplate) {
     Open();
     const char* const order[] = {"figureColour", "borderColour", "skinList",    "backColour",
