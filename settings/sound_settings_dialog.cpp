@@ -30,6 +30,13 @@ QTableWidgetItem* CheckItem(bool ticked) {
     return item;
 }
 
+// Column widths are given in pixels of a dialog font that averages six
+// pixels a character; they grow with the dialog's font like the rest of the
+// dialog, so that a name such as "level is completed" is not cut short.
+int ColumnWidth(const DialogBaseUnits& units, int pixels) {
+    return (pixels * units.charWidth + 3) / 6;
+}
+
 }  // namespace
 
 SoundSettingsDialog::SoundSettingsDialog(QWidget* parent, GameState* state)
@@ -84,9 +91,9 @@ void SoundSettingsDialog::BuildControls() {
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->resizeSection(kCheckColumn, 30);
-    header->resizeSection(kEventColumn, 100);
-    header->resizeSection(kFileColumn, 360);
+    header->resizeSection(kCheckColumn, ColumnWidth(units, 30));
+    header->resizeSection(kEventColumn, ColumnWidth(units, 100));
+    header->resizeSection(kFileColumn, ColumnWidth(units, 360));
     list_->installEventFilter(this);
 }
 

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "library/dialog_units.h"
 #include "settings/sound_events.h"
 #include "settings/sound_settings_dialog.h"
 #include "support/modal_driver.h"
@@ -69,9 +70,14 @@ TEST_F(SoundSettingsTest, ListsTheFiveEventsWithBoxNameAndFile) {
     EXPECT_EQ(list->horizontalHeaderItem(0)->text(), "");
     EXPECT_EQ(list->horizontalHeaderItem(1)->text(), "Event");
     EXPECT_EQ(list->horizontalHeaderItem(2)->text(), "File name");
-    EXPECT_EQ(list->columnWidth(0), 30);
-    EXPECT_EQ(list->columnWidth(1), 100);
-    EXPECT_EQ(list->columnWidth(2), 360);
+    // 30, 100 and 360 pixels for a font six pixels a character wide, grown
+    // with the dialog's font; the longest event name fits its column.
+    const int charWidth = MeasureDialogUnits(dialog->font()).charWidth;
+    EXPECT_EQ(list->columnWidth(0), (30 * charWidth + 3) / 6);
+    EXPECT_EQ(list->columnWidth(1), (100 * charWidth + 3) / 6);
+    EXPECT_EQ(list->columnWidth(2), (360 * charWidth + 3) / 6);
+    EXPECT_GE(list->columnWidth(1),
+              list->fontMetrics().horizontalAdvance("level is completed") + 8);
     EXPECT_TRUE(list->showGrid());
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
