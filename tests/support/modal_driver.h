@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <type_traits>
 #include <utility>
 
@@ -95,15 +96,16 @@ private:
 };
 
 // A ModalDriver that lives until its work is done: for a call that opens a
-// dialog where no scope can hold the driver.
+// dialog where no scope can hold the driver. The timer that frees it belongs
+// to the application, so a driver still at work when the run ends is freed
+// with it.
 inline void WhenModal(std::function<void(QWidget*)> action, QWidget* ignore = nullptr) {
-    auto* driver = new ModalDriver(std::move(action), ignore);
-    auto* reaper = new QTimer;
+    auto driver = std::make_shared<ModalDriver>(std::move(action), ignore);
+    auto* reaper = new QTimer(qApp);
     reaper->setInterval(20);
     QObject::connect(reaper, &QTimer::timeout, [driver, reaper] {
         if (!driver->finished()) return;
         reaper->stop();  // deleteLater waits for the loop it was called in
-        delete driver;
         reaper->deleteLater();
     });
     reaper->start();
