@@ -17,7 +17,8 @@
 
 namespace {
 
-// Records every message as "text|icon|buttons|caption".
+// Records every message as "text|icon|buttons|caption"; the default of Yes
+// and No is written with a capital.
 class BoxHost : public RecordingHost {
 public:
     std::vector<std::string> boxes;
@@ -25,7 +26,10 @@ public:
                          MsgResult answer) override {
         static const char* const kIcons[] = {"none", "information", "question", "warning", "error"};
         boxes.push_back(std::string(text) + "|" + kIcons[static_cast<int>(icon)] + "|" +
-                        (buttons == MsgButtons::Ok ? "ok" : "yesno") + "|" + caption);
+                        (buttons == MsgButtons::Ok ? "ok"
+                         : answer == MsgResult::No ? "yes/No"
+                                                   : "Yes/no") +
+                        "|" + caption);
         return RecordingHost::MessageBox(text, caption, buttons, icon, answer);
     }
 };
@@ -105,6 +109,21 @@ TEST_F(MessageIconsTest, SavePuzzleUsesNoIconButForTheFailedFolder) {
     EXPECT_EQ(host.boxes,
               std::vector<std::string>({"This group already exist.|none|ok|Polyshard",
                                         "Please enter a file name.|none|ok|Polyshard"}));
+}
+
+TEST_F(MessageIconsTest, OverwriteAsksWithNoAsTheDefault) {
+    std::filesystem::create_directories("Puzzles/Mine");
+    WriteText("Puzzles/Mine/old.pzk", "old");
+    SetCurrent(state.get(), "Mine", "old");
+    StartCreatePuzzle(state.get());
+    for (int i = 0; i < kPieceCount; ++i) {
+        state->fieldSlots[i] = state->storeHome[i];
+        state->storeSlots[i].piece = 0;
+    }
+    Run([&] { SavePuzzleDialog(nullptr, state.get()); }, [&](QDialog* d) { Click(d, "ok"); });
+    EXPECT_EQ(host.boxes,
+              std::vector<std::string>({"File exist. Overwrite?|question|yes/No|Polyshard",
+                                        "Puzzle saved.|question|ok|Polyshard"}));
 }
 
 TEST_F(MessageIconsTest, SoundSettingsWithoutARowHasNoIcon) {
