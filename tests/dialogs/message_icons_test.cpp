@@ -23,14 +23,14 @@ class BoxHost : public RecordingHost {
 public:
     std::vector<std::string> boxes;
     MsgResult MessageBox(const char* text, const char* caption, MsgButtons buttons, MsgIcon icon,
-                         MsgResult answer) override {
+                         MsgResult defaultButton) override {
         static const char* const kIcons[] = {"none", "information", "question", "warning", "error"};
         boxes.push_back(std::string(text) + "|" + kIcons[static_cast<int>(icon)] + "|" +
-                        (buttons == MsgButtons::Ok ? "ok"
-                         : answer == MsgResult::No ? "yes/No"
-                                                   : "Yes/no") +
+                        (buttons == MsgButtons::Ok        ? "ok"
+                         : defaultButton == MsgResult::No ? "yes/No"
+                                                          : "Yes/no") +
                         "|" + caption);
-        return RecordingHost::MessageBox(text, caption, buttons, icon, answer);
+        return RecordingHost::MessageBox(text, caption, buttons, icon, defaultButton);
     }
 };
 
