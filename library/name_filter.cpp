@@ -17,15 +17,20 @@ namespace {
 
 // Keeps out whatever reaches the text past the key filter (text set by
 // drag and drop or an input method): forbidden characters and names longer
-// than the byte limit.
+// than the byte limit. A proposed name that already holds a forbidden
+// character (a puzzle file named so on a system that allows it) can still
+// be edited; the key filter keeps new ones out.
 class NameValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit NameValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
     State validate(QString& input, int&) const override {
-        if (HasForbiddenNameChar(input)) return Invalid;
+        if (HasForbiddenNameChar(input) && !HasForbiddenNameChar(edit_->text())) return Invalid;
         if (input.toLocal8Bit().size() > kMaxNameLength) return Invalid;
         return Acceptable;
     }
+
+private:
+    const QLineEdit* edit_;
 };
 
 }  // namespace

@@ -215,6 +215,26 @@ TEST_F(SavePuzzleTest, BothEditsFilterTheirInput) {
     });
 }
 
+// A puzzle file may be named with one of the nine characters where the file
+// system allows it; its proposal can still be edited.
+TEST_F(SavePuzzleTest, ProposalWithAForbiddenCharacterCanBeEdited) {
+    std::filesystem::create_directories("Puzzles/People");
+    SetCurrent(state.get(), "People", "why? [001]");
+    Run([&](QDialog* d) {
+        auto* file = Child<QLineEdit>(d, "fileName");
+        EXPECT_EQ(file->text(), "why? [002]");
+        file->end(false);
+        QTest::keyClick(file, Qt::Key_Backspace);
+        QTest::keyClick(file, Qt::Key_Backspace);
+        QTest::keyClicks(file, "3]:");
+        EXPECT_EQ(file->text(), "why? [003]");
+        file->setCursorPosition(4);
+        QTest::keyClick(file, Qt::Key_Backspace);
+        EXPECT_EQ(file->text(), "why [003]");
+        Click(d, "cancel");
+    });
+}
+
 TEST_F(SavePuzzleTest, CreateGroupChecksTheName) {
     std::filesystem::create_directories("Puzzles/People");
     Run([&](QDialog* d) {
