@@ -6,13 +6,13 @@
 
 #include <cstdint>
 
-constexpr int kGridSize = 160;      // silhouette and work grids, in cells
-constexpr int kMaskSize = 40;       // piece masks, in cells
-constexpr int kShadowSize = 42;     // shadow masks, in cells
-constexpr int kPieceCount = 7;      // pieces 1..7; 0 means "no piece"
-constexpr int kOrientations = 8;    // orientations 0..7 for every piece
+constexpr int kGridSize = 160;                           // silhouette and work grids, in cells
+constexpr int kMaskSize = 40;                            // piece masks, in cells
+constexpr int kShadowSize = 42;                          // shadow masks, in cells
+constexpr int kPieceCount = 7;                           // pieces 1..7; 0 means "no piece"
+constexpr int kOrientations = 8;                         // orientations 0..7 for every piece
 constexpr int kTableSize = kPieceCount * kOrientations;  // 56 entries
-constexpr int kNameSize = 260;      // names and paths, terminator included
+constexpr int kNameSize = 260;                           // names and paths, terminator included
 constexpr int kMaxSolved = 1000;
 constexpr int kSoundCount = 5;
 

@@ -18,16 +18,22 @@ public:
     MsgResult nextAnswer = MsgResult::Yes;
     int layouts = 0;
 
-    void Invalidate(bool erase) override { events.push_back(erase ? "invalidate+erase" : "invalidate"); }
+    void Invalidate(bool erase) override {
+        events.push_back(erase ? "invalidate+erase" : "invalidate");
+    }
     void LayoutBoard() override { ++layouts; }
     void UpdateMenuState() override { events.push_back("menu"); }
-    void PlaySoundFile(const char* file) override { events.push_back(std::string("sound ") + file); }
+    void PlaySoundFile(const char* file) override {
+        events.push_back(std::string("sound ") + file);
+    }
     MsgResult MessageBox(const char* text, const char*, MsgButtons buttons, MsgIcon,
                          MsgResult) override {
         events.push_back(std::string("message ") + text);
         return buttons == MsgButtons::YesNo ? nextAnswer : MsgResult::Ok;
     }
-    void SendCommand(int command) override { events.push_back("command " + std::to_string(command)); }
+    void SendCommand(int command) override {
+        events.push_back("command " + std::to_string(command));
+    }
     void OpenOrientationPopup(int itemCount, int, int) override {
         events.push_back("popup " + std::to_string(itemCount));
     }
