@@ -160,8 +160,10 @@ QImage PaintAtlas(const AtlasLook& look, int width, int height) {
             }
         }
     }
-    // A pixel on the diagonal shared by two halves of one square belongs to
-    // both pieces' masks: it shows the mean of the two.
+    // Regions never share area, but a half cell's diagonal pixels belong to
+    // both halves, so where two regions meet along a diagonal (the halves
+    // of one square, for one) those pixels are in both masks: they show the
+    // mean of the two.
     return RenderPixels(width, height, [&](float fx, float fy) {
         const std::size_t at = std::size_t(fy) * width + std::size_t(fx);
         return count[at] ? Scale(sum[at], 1.0f / count[at]) : look.plain;

@@ -216,7 +216,7 @@ AtlasLook Tiles() {
         // Glaze pools slightly darker toward each tile's border; the joint
         // is a fine darker line.
         c = Scale(c, 0.93f + 0.07f * Smoothstep(1.0f, 7.0f, edge));
-        c = Mix(Scale(c, 0.78f), c, Smoothstep(0.4f, 1.4f, edge));
+        c = Mix(Scale(c, 0.82f), c, Smoothstep(0.4f, 1.4f, edge));
         float sheen = Smoothstep(0.5f, 1.0f, 1.0f - std::fabs((p.dx - p.dy) / 220.0f + 0.1f));
         return Mix(c, Rgb{220, 240, 246}, sheen * 0.1f);
     };
