@@ -5,7 +5,10 @@ the seven pieces cover it. Characters of a drawing:
   '#' a whole block, '.' or ' ' nothing,
   'a' the lower-left half, 'b' the lower-right half,
   'c' the upper-left half, 'd' the upper-right half (cut along a diagonal).
-A figure needs eight blocks of area in all.
+A figure needs eight blocks of area in all. A finer drawing may use blocks
+of 7 cells (32 blocks of area: every piece still lies on it, shifted by half
+a leg) or of 10 cells (16 blocks: the pieces turned by 45 degrees, the
+square a diamond); the area of the drawing tells which grid it is on.
 
 A sheet holds figures as "== name: title" followed by the rows.
 usage: blocks.py SHEET GROUP TOOL [--write]
@@ -17,14 +20,17 @@ import tempfile
 
 import tangram as t
 
-B = 14
-HALF = {
-    "a": [(0, 0), (0, B), (B, B)],
-    "b": [(B, 0), (B, B), (0, B)],
-    "c": [(0, 0), (B, 0), (0, B)],
-    "d": [(0, 0), (B, 0), (B, B)],
-    "#": [(0, 0), (B, 0), (B, B), (0, B)],
-}
+GRID = {8: 14, 32: 7, 16: 10}
+
+
+def half(ch, B):
+    return {
+        "a": [(0, 0), (0, B), (B, B)],
+        "b": [(B, 0), (B, B), (0, B)],
+        "c": [(0, 0), (B, 0), (0, B)],
+        "d": [(0, 0), (B, 0), (B, B)],
+        "#": [(0, 0), (B, 0), (B, B), (0, B)],
+    }.get(ch)
 
 
 def parse(path):
@@ -41,12 +47,13 @@ def parse(path):
     return figs
 
 
-def quarters(rows):
+def quarters(rows, B=None):
+    B = B or GRID[area(rows)]
     q = {}
     for r, row in enumerate(rows):
         for c, ch in enumerate(row):
-            if ch in HALF:
-                poly = [(x + c * B, y + r * B) for x, y in HALF[ch]]
+            if half(ch, B):
+                poly = [(x + c * B, y + r * B) for x, y in half(ch, B)]
                 for cy in range(r * B, r * B + B):
                     for cx in range(c * B, c * B + B):
                         for k, (dx, dy) in enumerate(t.CENTROIDS):
@@ -67,8 +74,8 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         for name, title, rows in parse(sheet):
             a = area(rows)
-            if a != 8:
-                print(f"{name} ({title}): area {a}, needs 8")
+            if a not in GRID:
+                print(f"{name} ({title}): area {a}, needs 8, 16 or 32")
                 ok = False
                 continue
             path = os.path.join(tmp, "figure.pzk")

@@ -115,7 +115,7 @@ def main():
             text = f.placement_text().replace(f"# {f.name}\n", f"# {f.name}: {f.title}\n")
             open(os.path.join(d, f.name + ".txt"), "w").write(text)
     if "--png" in sys.argv:
-        montage(sys.argv[sys.argv.index("--png") + 1], figs)
+        montage(sys.argv[sys.argv.index("--png") + 1], figs, scale=4, per_row=5)
     return 0 if ok else 1
 
 
