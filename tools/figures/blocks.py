@@ -4,7 +4,10 @@ and half blocks, so a figure can be drawn as text and the solver finds how
 the seven pieces cover it. Characters of a drawing:
   '#' a whole block, '.' or ' ' nothing,
   'a' the lower-left half, 'b' the lower-right half,
-  'c' the upper-left half, 'd' the upper-right half (cut along a diagonal).
+  'c' the upper-left half, 'd' the upper-right half (cut along a diagonal),
+  'o' a wheel: a 20 x 20 diamond (the square, or two small triangles, set
+  on a corner) hanging from the middle of the block's top edge; it counts
+  as one block and its neighbours in the row should be empty.
 A figure needs eight blocks of area in all.
 
 A sheet holds figures as "== name: title" followed by the rows.
@@ -45,6 +48,9 @@ def quarters(rows):
     q = {}
     for r, row in enumerate(rows):
         for c, ch in enumerate(row):
+            if ch == "o":
+                for x, y, k in t.mask(6, 1):
+                    q[(x + c * B - 3, y + r * B, k)] = 1
             if ch in HALF:
                 poly = [(x + c * B, y + r * B) for x, y in HALF[ch]]
                 for cy in range(r * B, r * B + B):
@@ -56,7 +62,7 @@ def quarters(rows):
 
 
 def area(rows):
-    return sum(1 if ch == "#" else 0.5 if ch in "abcd" else 0 for row in rows for ch in row)
+    return sum(1 if ch in "#o" else 0.5 if ch in "abcd" else 0 for row in rows for ch in row)
 
 
 def main():
