@@ -18,11 +18,24 @@ struct ToolCommand {
 constexpr ToolCommand kCommands[] = {
     {"check", "FILE...", "print 'FILE: valid DXxDY' or 'FILE: invalid' for each puzzle file",
      RunCheck},
+    {"difficulty", "FILE...",
+     "print 'FILE: score S, layouts L, parts P' (S from 0 easy to 100 hard: 100 less 20 per\n"
+     "      tenfold layouts of the seven pieces, less 5 per separate part beyond the first;\n"
+     "      layouts are counted up to 100000)",
+     RunDifficulty},
     {"make", "--name NAME --out FILE PLACEMENTS",
      "write the puzzle of seven placements ('piece orientation col row' lines)", RunMake},
     {"show", "FILE", "print the silhouette, one character per cell", RunShow},
     {"solve", "FILE...",
      "print '# FILE' and a layout of the seven pieces that covers the puzzle, or 'none'", RunSolve},
+    {"similar", "FILE...",
+     "print 'A and B: HOW' for each pair of puzzles alike; exit 1 when any. HOW is\n"
+     "      'the same silhouette', '... turned by 90/180/270 degrees', 'mirror images' "
+     "(left-right,\n"
+     "      up-down or either turned), or, for two files in the same folder, 'one piece moved':\n"
+     "      after shifting, turning or mirroring B as a whole, B is A with one region in the\n"
+     "      shape of a piece lifted out and laid down again elsewhere",
+     RunSimilar},
 };
 
 bool IsHelp(const char* arg) {

@@ -13,8 +13,10 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 int RunCheck(const ToolArgs& args);
+int RunDifficulty(const ToolArgs& args);
 int RunMake(const ToolArgs& args);
 int RunShow(const ToolArgs& args);
+int RunSimilar(const ToolArgs& args);
 int RunSolve(const ToolArgs& args);
 
 // Prints the usage of every subcommand (to stderr when toError).

@@ -194,16 +194,50 @@ TEST_F(PuzzleTool, UsageErrorsExitWithTwo) {
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     EXPECT_EQ(Run("make --help").code, 0);
 
-    for (const char* args : {"", "frobnicate", "check", "check --all x.pzk", "show", "show a b",
-                             "make --name n placements.txt", "make --out o.pzk placements.txt",
-                             "make --name n --out o.pzk", "make --name n --out o.pzk a b",
-                             "make --name n --out", "make --name n --out o.pzk --force p"}) {
+    for (const char* args :
+         {"", "frobnicate", "check", "check --all x.pzk", "similar", "difficulty -x a", "show",
+          "show a b", "make --name n placements.txt", "make --out o.pzk placements.txt",
+          "make --name n --out o.pzk", "make --name n --out o.pzk a b", "make --name n --out",
+          "make --name n --out o.pzk --force p"}) {
         const ToolRun r = Run(args);
         EXPECT_EQ(r.code, 2) << args;
         EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;
         EXPECT_EQ(r.out, "") << args;
     }
     EXPECT_FALSE(PathExists("o.pzk"));
+}
+
+TEST_F(PuzzleTool, SimilarFindsAlikePairs) {
+    // A sailboat, its mirror image, and the same with one small triangle
+    // moved from under the hull to beside the mast.
+    const char* boat = "1 0 4 42\n2 6 30 42\n3 0 28 22\n4 6 0 14\n5 7 4 42\n6 0 28 0\n7 0 4 62\n";
+    const char* mirror =
+        "1 6 82 42\n2 0 56 42\n3 6 52 22\n4 0 72 14\n5 7 56 42\n6 0 58 0\n7 4 66 62\n";
+    const char* moved = "1 2 50 20\n2 6 30 42\n3 0 28 22\n4 6 0 14\n5 7 4 42\n6 0 28 0\n7 0 4 62\n";
+    ASSERT_TRUE(CreateFolder("a") && CreateFolder("b"));
+    const struct {
+        const char* where;
+        const char* placements;
+    } files[] = {{"a/boat.pzk", boat},   {"a/copy.pzk", boat},   {"b/mirror.pzk", mirror},
+                 {"a/moved.pzk", moved}, {"b/moved.pzk", moved}, {"a/square.pzk", kHomeLayout}};
+    for (const auto& f : files) ASSERT_EQ(Make(f.placements, f.where).code, 0) << f.where;
+
+    const struct {
+        const char* files;
+        int code;
+        const char* out;
+    } cases[] = {
+        {"a/boat.pzk a/copy.pzk", 1, "a/boat.pzk and a/copy.pzk: the same silhouette\n"},
+        {"a/boat.pzk b/mirror.pzk", 1, "a/boat.pzk and b/mirror.pzk: mirror images\n"},
+        {"b/mirror.pzk a/moved.pzk", 0, ""},  // a moved piece counts within a folder only
+        {"a/boat.pzk a/moved.pzk", 1, "a/boat.pzk and a/moved.pzk: one piece moved\n"},
+        {"a/boat.pzk a/square.pzk b/moved.pzk", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = Run(std::string("similar ") + c.files);
+        EXPECT_EQ(r.code, c.code) << c.files;
+        EXPECT_EQ(r.out, c.out) << c.files;
+    }
 }
 
 }  // namespace

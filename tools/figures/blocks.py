@@ -4,7 +4,11 @@ and half blocks, so a figure can be drawn as text and the solver finds how
 the seven pieces cover it. Characters of a drawing:
   '#' a whole block, '.' or ' ' nothing,
   'a' the lower-left half, 'b' the lower-right half,
-  'c' the upper-left half, 'd' the upper-right half (cut along a diagonal).
+  'c' the upper-left half, 'd' the upper-right half (cut along a diagonal),
+  'o' a wheel: a 20 x 20 diamond (the square, or two small triangles, set
+  on a corner) hanging from the middle of the block's top edge; it counts
+  as one block and its neighbours in the row should be empty (14-cell
+  blocks only).
 A figure needs eight blocks of area in all. A finer drawing may use blocks
 of 7 cells (32 blocks of area: every piece still lies on it, shifted by half
 a leg) or of 10 cells (16 blocks: the pieces turned by 45 degrees, the
@@ -52,6 +56,9 @@ def quarters(rows, B=None):
     q = {}
     for r, row in enumerate(rows):
         for c, ch in enumerate(row):
+            if ch == "o":
+                for x, y, k in t.mask(6, 1):
+                    q[(x + c * B - 3, y + r * B, k)] = 1
             if half(ch, B):
                 poly = [(x + c * B, y + r * B) for x, y in half(ch, B)]
                 for cy in range(r * B, r * B + B):
@@ -63,7 +70,7 @@ def quarters(rows, B=None):
 
 
 def area(rows):
-    return sum(1 if ch == "#" else 0.5 if ch in "abcd" else 0 for row in rows for ch in row)
+    return sum(1 if ch in "#o" else 0.5 if ch in "abcd" else 0 for row in rows for ch in row)
 
 
 def main():
