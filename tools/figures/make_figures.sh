@@ -5,13 +5,14 @@
 set -eu
 cd "$(dirname "$0")"
 tool=$1
-for g in "People" "Animals" "Birds" "Boats and vehicles" "Buildings and objects" "Letters" "Numbers"; do
+for g in "People" "Animals" "Birds" "Boats and vehicles" "Buildings and objects" "Letters" "Numbers" \
+  "Sports and games" "Plants"; do
   rm -f "../../data/Figures/$g"/*.txt
 done
 rm -f "../../data/Figures/Geometric shapes/shapes [0"[3-9]*.txt "../../data/Figures/Geometric shapes/shapes [02"[7-9]*.txt
 python3 design.py people.txt People --write
 python3 design.py animals.txt Animals --write
-python3 design.py birds.txt Birds --write
+python3 sheet.py birds.txt Birds --write
 python3 design.py boats.txt "Boats and vehicles" --write
 python3 blocks.py animals_blocks.txt Animals "$tool" --write
 python3 blocks.py boats_blocks.txt "Boats and vehicles" "$tool" --write
@@ -21,3 +22,6 @@ python3 blocks.py letters.txt Letters "$tool" --write
 python3 blocks.py numbers.txt Numbers "$tool" --write
 python3 design.py numbers_drawn.txt Numbers --write
 python3 blocks.py shapes_blocks.txt "Geometric shapes" "$tool" --write
+python3 sheet.py sports.txt "Sports and games" --write
+python3 sheet.py plants.txt Plants --write
+python3 blocks.py plants_blocks.txt Plants "$tool" --write
