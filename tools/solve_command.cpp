@@ -6,7 +6,7 @@
 #include "library/puzzle_file.h"
 #include "model/pieces.h"
 #include "tools/placements.h"
-#include "tools/solver.h"
+#include "solver/solver.h"
 #include "tools/tool_commands.h"
 
 int RunSolve(const ToolArgs& args) {

@@ -12,7 +12,7 @@
 #include "library/puzzle_file.h"
 #include "model/pieces.h"
 #include "tools/placements.h"
-#include "tools/solver.h"
+#include "solver/solver.h"
 
 namespace fs = std::filesystem;
 

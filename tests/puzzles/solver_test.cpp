@@ -1,5 +1,5 @@
 // The solver against silhouettes whose answer is known.
-#include "tools/solver.h"
+#include "solver/solver.h"
 
 #include <gtest/gtest.h>
 

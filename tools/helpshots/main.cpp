@@ -17,7 +17,7 @@
 #include "model/rules.h"
 #include "settings/sound_events.h"
 #include "settings/view_defaults.h"
-#include "tools/solver.h"
+#include "solver/solver.h"
 
 namespace {
 

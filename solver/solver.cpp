@@ -12,7 +12,7 @@
 //    make in some choice of orientations;
 //  - regions: every separate uncovered region must be such a sum as well;
 //  - identical pieces (1 and 2, 4 and 5): the lower number is laid first.
-#include "tools/solver.h"
+#include "solver/solver.h"
 
 #include <bit>
 #include <bitset>
