@@ -104,7 +104,7 @@ TEST_F(LibraryTest, EveryPuzzleIsSolvedAndTheLayoutVerifies) {
         ASSERT_TRUE(ReadPuzzleFile(e.puzzle.string().c_str(), record.get()));
         const SolveOutcome found = SolvePuzzle(*pieces, *record);
         ASSERT_TRUE(found.solved);
-        EXPECT_TRUE(VerifySolution(scratch.get(), *record, found.slots));
+        EXPECT_TRUE(VerifySolution(scratch.get(), *record, found.layout));
     }
 }
 

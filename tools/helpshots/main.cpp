@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     ApplyPuzzle(s, *puzzle);
     LayoutBoard(s, kClient.width(), kClient.height());
     for (int i = 0; i < kPieceCount; ++i) {
-        s->fieldSlots[i] = solution.slots[i];
+        s->fieldSlots[i] = solution.layout[i];
         s->storeSlots[i].piece = 0;
     }
     s->solved = 1;
