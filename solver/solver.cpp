@@ -4,16 +4,18 @@
 // and kept in bitsets. The search always covers the first uncovered quarter
 // next: every piece that can cover it must have it as its own first quarter
 // (all earlier quarters are covered already), so each piece orientation
-// offers exactly one position for it. Those positions are found once, before
-// the search, together with whether the piece fits inside the silhouette
-// there. Three prunings keep the search small:
+// offers exactly one position for it. Those positions are found once per
+// quarter, when the search first reaches it, together with whether the
+// piece fits inside the silhouette there. Three prunings keep the search
+// small:
 //  - area: a turned piece covers a few quarters more or less than an upright
 //    one, so the uncovered area must be a sum that the unused pieces can
 //    make in some choice of orientations;
 //  - regions: every separate uncovered region must be such a sum as well;
 //  - identical pieces (1 and 2, 4 and 5): the lower number is laid first.
-// Pieces that the caller fixes are taken out of the silhouette before the
-// candidates are listed, so the search only sees the quarters left open.
+// Pieces that the caller fixes are taken out of the open quarters before a
+// search starts; the listed positions hold for the whole silhouette and are
+// kept for the next search, where Fits rejects those over a fixed piece.
 #include "solver/solver.h"
 
 #include <bit>
@@ -115,9 +117,7 @@ public:
         return nodes_;
     }
 
-    // One search from the whole silhouette less the fixed pieces. The
-    // candidate placements are listed once, for the whole silhouette, and
-    // serve every later search: a placement over a fixed piece fails Fits.
+    // One search from the whole silhouette less the fixed pieces.
     SolveOutcome Solve(const SolveRequest& request) {
         free_ = silhouette_;
         remaining_ = silhouetteArea_;
@@ -135,7 +135,6 @@ public:
         // A silhouette of the wrong area needs no search at all.
         if (!blocked_ && remaining_ <= kMaxArea &&
             reachable_[kAllPieces & ~used_].test(remaining_)) {
-            if (candidates_.empty()) BuildCandidates();
             out.solved = Place(0);
         }
         out.timedOut = timedOut_;
@@ -219,35 +218,34 @@ private:
             for (int sub = set; sub > 0; sub = (sub - 1) & set) anyPart_[set] |= reachable_[sub];
     }
 
-    // Every shape orientation whose first quarter is quarter i of the
-    // silhouette and that lies wholly inside it, listed by i.
-    void BuildCandidates() {
-        start_.assign(total_ + 1, 0);
-        std::vector<std::vector<Candidate>> byQuarter(total_);
-        for (int i = 0; i < total_; ++i) {
-            if (!TestBit(silhouette_, i)) continue;
-            const int q = i % 4, c = (i / 4) % width_, r = i / 4 / width_;
-            for (int s = 0; s < static_cast<int>(pieces_.size()); ++s) {
-                const ShapeOrientation& so = pieces_[s];
-                if (so.firstQuarter != q) continue;
-                const int col = c - so.firstCol, row = r - so.firstRow;
-                if (col < 0 || row < 0 || col + so.width > width_ || row + so.height > height_)
-                    continue;
-                const std::size_t mark = spans_.size();
-                if (!AppendSpans(so, col, row, silhouette_)) {
-                    spans_.resize(mark);
-                    continue;
-                }
-                byQuarter[i].push_back({s, so.orientation, col, row, so.area,
-                                        static_cast<std::uint32_t>(mark),
-                                        static_cast<std::uint32_t>(spans_.size() - mark)});
+    // The shape orientations whose first quarter is quarter i of the
+    // silhouette and that lie wholly inside it. Listed when the search first
+    // reaches quarter i: a search visits few quarters, and listing them all
+    // up front costs more than the search itself on a large silhouette.
+    const std::vector<Candidate>& CandidatesAt(int i) {
+        if (byQuarter_.empty()) {
+            byQuarter_.resize(total_);
+            listed_.assign(silhouette_.size(), 0);
+        }
+        std::vector<Candidate>& out = byQuarter_[i];
+        if (TestBit(listed_, i)) return out;
+        SetBit(listed_, i);
+        const int q = i % 4, c = (i / 4) % width_, r = i / 4 / width_;
+        for (int s = 0; s < static_cast<int>(pieces_.size()); ++s) {
+            const ShapeOrientation& so = pieces_[s];
+            if (so.firstQuarter != q) continue;
+            const int col = c - so.firstCol, row = r - so.firstRow;
+            if (col < 0 || row < 0 || col + so.width > width_ || row + so.height > height_)
+                continue;
+            const std::size_t mark = spans_.size();
+            if (!AppendSpans(so, col, row, silhouette_)) {
+                spans_.resize(mark);
+                continue;
             }
+            out.push_back({s, so.orientation, col, row, so.area, static_cast<std::uint32_t>(mark),
+                           static_cast<std::uint32_t>(spans_.size() - mark)});
         }
-        for (int i = 0; i < total_; ++i) {
-            start_[i] = static_cast<std::uint32_t>(candidates_.size());
-            candidates_.insert(candidates_.end(), byQuarter[i].begin(), byQuarter[i].end());
-        }
-        start_[total_] = static_cast<std::uint32_t>(candidates_.size());
+        return out;
     }
 
     // Appends the words of a placed mask; false when a quarter of it lies
@@ -352,8 +350,9 @@ private:
         if (used_ == kAllPieces) return remaining_ == 0 && (!visit_ || !(*visit_)(slots_));
         const int x = FirstFree(from);
         if (x >= total_) return false;
-        for (std::uint32_t k = start_[x]; k < start_[x + 1]; ++k) {
-            const Candidate& cand = candidates_[k];
+        // Deeper levels only add to other quarters' lists, so this one stays put.
+        const std::vector<Candidate>& list = CandidatesAt(x);
+        for (const Candidate& cand : list) {
             const int piece = UnusedPiece(ShapeIndexOfPiece(pieces_[cand.shape].piece));
             if (piece == 0) continue;
             const int bit = 1 << (piece - 1);
@@ -381,8 +380,8 @@ private:
     std::vector<std::uint64_t> free_;  // silhouette quarters not yet covered
     int remaining_ = 0;                // how many there are
     std::vector<AreaSet> reachable_, anyPart_;
-    std::vector<std::uint32_t> start_;
-    std::vector<Candidate> candidates_;
+    std::vector<std::vector<Candidate>> byQuarter_;  // by first quarter, filled lazily
+    std::vector<std::uint64_t> listed_;              // quarters whose list is filled
     std::vector<Span> spans_;
     std::vector<std::uint64_t> seen_;
     std::vector<int> stack_;

@@ -1,6 +1,7 @@
 // Keyboard play and the landing outline, through real key and mouse events
 // on the board widget of a started window (the default square puzzle).
 #include <QImage>
+#include <cmath>
 
 #include "app_fixture.h"
 #include "display/board_painter.h"
@@ -10,6 +11,12 @@ namespace {
 
 class PlayHelp : public AppTest {
 protected:
+    // A fixed scale of 8: the store and the field then lie a whole number of
+    // cells apart, so the arrow keys reach every cell of the field.
+    void Start() {
+        WriteText("Polyshard.ini", "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSCALE = 8\r\n");
+        AppTest::Start();
+    }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(board(), key, mods);
         QApplication::processEvents();
@@ -17,7 +24,8 @@ protected:
     // Moves the carried piece by arrow keys so that a drop lands on (col, row).
     void MoveTo(int col, int row) {
         const QPoint d = DropPoint(col, row) - board()->pointer();
-        const int cx = d.x() / scale(), cy = d.y() / scale();
+        const int cx = static_cast<int>(std::lround(d.x() / double(scale())));
+        const int cy = static_cast<int>(std::lround(d.y() / double(scale())));
         for (int i = 0; i < std::abs(cx) / 5; ++i)
             Key(cx > 0 ? Qt::Key_Right : Qt::Key_Left, Qt::ShiftModifier);
         for (int i = 0; i < std::abs(cx) % 5; ++i) Key(cx > 0 ? Qt::Key_Right : Qt::Key_Left);
