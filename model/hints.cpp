@@ -1,6 +1,5 @@
 #include "model/hints.h"
 
-#include <bit>
 #include <cstring>
 
 #include "model/game_host.h"
@@ -121,6 +120,7 @@ int PieceToLay(const GameState* s) {
 }  // namespace
 
 HintOutcome GiveHint(GameState* s, SolveClock::duration limit) {
+    if (s->createMode != 0 || s->solved != 0) return HintOutcome::NothingToDo;
     ReturnCarriedQuietly(s);
     const int piece = PieceToLay(s);
     if (piece == 0) return HintOutcome::NothingToDo;
@@ -148,6 +148,7 @@ HintOutcome GiveHint(GameState* s, SolveClock::duration limit) {
 }
 
 bool ShowSolution(GameState* s, SolveClock::duration limit) {
+    if (s->createMode != 0 || s->solved != 0) return false;
     ReturnCarriedQuietly(s);
     PieceSlot field[kPieceCount];
     const int n = FieldPieces(s, field);

@@ -13,7 +13,7 @@ enum class HintOutcome {
     PiecesSentBack,  // field pieces that fit no layout went back to the store
     NoLayout,        // no layout fills the figure at all
     TimedOut,        // the search ran out of time and stopped
-    NothingToDo,     // no piece waits in the store
+    NothingToDo,     // no puzzle in play, or no piece waits in the store
 };
 
 // Carried piece home first; then, with the field pieces fixed where they
