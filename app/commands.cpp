@@ -10,6 +10,7 @@
 #include "library/save_puzzle_dialog.h"
 #include "model/board.h"
 #include "model/game_host.h"
+#include "model/hints.h"
 #include "model/rules.h"
 #include "settings/sound_settings_dialog.h"
 #include "settings/view_options_dialog.h"
@@ -31,6 +32,12 @@ void RunCommand(MainWindow& window, int command) {
         case kCmdHomePage: OpenHomePage(); break;
         case kCmdZoomIn: ZoomBy(state, +1); break;
         case kCmdZoomOut: ZoomBy(state, -1); break;
+        case kCmdHint: GiveHint(state); break;
+        case kCmdShowSolution: ShowSolution(state); break;
+        case kCmdShowLanding:
+            state->showLanding = state->showLanding ? 0 : 1;
+            window.Invalidate(false);
+            break;
         case kCmdOrientation1:
         case kCmdOrientation2:
         case kCmdOrientation3:

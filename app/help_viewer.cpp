@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextStream>
 #include <QToolButton>
@@ -52,6 +53,10 @@ public:
         layout->setContentsMargins(4, 4, 4, 4);
         layout->addLayout(bar);
         layout->addWidget(browser_);
+        // Escape closes the help, as it closes a dialog.
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        escape->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(escape, &QShortcut::activated, this, &QWidget::close);
     }
 
     void Show(int mapId) {

@@ -16,10 +16,12 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include "app/board_keys.h"
 #include "app/commands.h"
 #include "app/orientation_popup.h"
 #include "display/board_painter.h"
 #include "display/drawing_resources.h"
+#include "display/landing_outline.h"
 #include "display/layout.h"
 #include "library/puzzle_file.h"
 #include "model/board.h"
@@ -49,8 +51,16 @@ int ZoomCommandOfKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers held =
         event.modifiers() &
         (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (held != Qt::ControlModifier || !(event.modifiers() & Qt::KeypadModifier)) return 0;
-    if (event.key() == Qt::Key_Plus) return kCmdZoomIn;
+    if (event.modifiers() & Qt::KeypadModifier) {
+        if (held != Qt::ControlModifier) return 0;
+        if (event.key() == Qt::Key_Plus) return kCmdZoomIn;
+        if (event.key() == Qt::Key_Minus) return kCmdZoomOut;
+        return 0;
+    }
+    // A laptop has no keypad: the main keyboard's plus (often Shift with the
+    // equals key, so Shift may be held), equals and minus zoom as well.
+    if ((held & ~Qt::ShiftModifier) != Qt::ControlModifier) return 0;
+    if (event.key() == Qt::Key_Plus || event.key() == Qt::Key_Equal) return kCmdZoomIn;
     if (event.key() == Qt::Key_Minus) return kCmdZoomOut;
     return 0;
 }
@@ -61,12 +71,30 @@ BoardWidget::BoardWidget(GameState* state, MainWindow* window) : state_(state), 
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    flashTimer_.setInterval(90);
+    connect(&flashTimer_, &QTimer::timeout, this, [this] {
+        if (--flashTicks_ <= 0) flashTimer_.stop();
+        update();
+    });
+}
+
+void BoardWidget::ClickAt(QPoint client) {
+    int col = 0, row = 0;
+    const int carried = state_->carriedPiece;
+    const bool dropping = DropCell(state_, client.x(), client.y(), &col, &row);
+    HandlePrimaryClick(state_, client.x(), client.y());
+    if (dropping && carried != 0 && state_->carriedPiece == carried && state_->showLanding) {
+        flashTicks_ = 6;
+        flashTimer_.start();
+        update();
+    }
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
     if (state_->drawing == nullptr) return;  // after shut-down
     QPainter painter(this);
     PaintBoard(state_, painter, pointer_, size());
+    DrawLandingOutline(state_, painter, pointer_, flashTicks_ % 2 == 1);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
@@ -76,8 +104,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) message = kRightButtonDown;
     // Only the primary button plays; the other one is swallowed here (its
     // context-menu event still comes separately).
-    if (message != 0 && message == state_->primaryButtonMessage)
-        HandlePrimaryClick(state_, pointer_.x(), pointer_.y());
+    if (message != 0 && message == state_->primaryButtonMessage) ClickAt(pointer_);
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -98,6 +125,14 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
         event->accept();
         window_->SendCommand(zoom);
         return;
+    }
+    switch (HandlePlayKey(state_, *event, &pointer_)) {
+        case PlayKey::Drop: ClickAt(pointer_); [[fallthrough]];
+        case PlayKey::Handled:
+            event->accept();
+            update();
+            return;
+        case PlayKey::None: break;
     }
     // Letter keys have the same codes in Qt as the virtual keys the rules
     // expect ('A' 0x41, 'S' 0x53); every key is taken here either way.
@@ -252,6 +287,12 @@ void MainWindow::LayoutBoard() {
 
 void MainWindow::UpdateMenuState() {
     if (saveAction_) saveAction_->setEnabled(state_->createMode == 1);
+    // Help is for a puzzle in play: not for a free figure, not once solved
+    // (or given up).
+    const bool playing = state_->createMode == 0 && state_->solved == 0;
+    if (hintAction_) hintAction_->setEnabled(playing);
+    if (solutionAction_) solutionAction_->setEnabled(playing);
+    if (landingAction_) landingAction_->setChecked(state_->showLanding != 0);
 }
 
 void MainWindow::PlaySoundFile(const char* file) {
@@ -322,6 +363,9 @@ void MainWindow::BuildMenu() {
     add(game, "&Create puzzle", kCmdCreatePuzzle, QKeySequence(Qt::CTRL | Qt::Key_C));
     saveAction_ = add(game, "&Save puzzle...", kCmdSavePuzzle, QKeySequence(Qt::CTRL | Qt::Key_S));
     game->addSeparator();
+    hintAction_ = add(game, "&Hint", kCmdHint, QKeySequence(Qt::CTRL | Qt::Key_H));
+    solutionAction_ = add(game, "Show s&olution", kCmdShowSolution, QKeySequence());
+    game->addSeparator();
     add(game, "&Print", kCmdPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
     game->addSeparator();
     // Alt+F4 reaches the window as a close request from the window system;
@@ -333,6 +377,9 @@ void MainWindow::BuildMenu() {
     add(customize, "Sound...", kCmdSound, QKeySequence());
     customize->addSeparator();
     add(customize, "View...", kCmdViewOptions, QKeySequence(Qt::CTRL | Qt::Key_V));
+    customize->addSeparator();
+    landingAction_ = add(customize, "Show where the piece lands", kCmdShowLanding, QKeySequence());
+    landingAction_->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     add(help, "User manual", kCmdUserManual, QKeySequence(Qt::CTRL | Qt::Key_F1));

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/sound_player.h"
@@ -29,6 +30,9 @@ public:
     // Moves it where the pointer was seen while another window (the
     // orientation popup) had the mouse.
     void SetPointer(QPoint client) { pointer_ = client; }
+    // A press of the primary button at a client position; a drop that the
+    // rules refuse flashes the landing outline when it is shown.
+    void ClickAt(QPoint client);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,6 +47,9 @@ private:
     GameState* state_;
     MainWindow* window_;
     QPoint pointer_;
+    // The refused-drop flash: ticks left, the outline drawn bold on odd ones.
+    QTimer flashTimer_;
+    int flashTicks_ = 0;
 };
 
 class MainWindow : public QMainWindow, public GameHost {
@@ -94,6 +101,9 @@ private:
     BoardWidget* board_;
     SoundPlayer sound_;
     QAction* saveAction_ = nullptr;
+    QAction* hintAction_ = nullptr;
+    QAction* solutionAction_ = nullptr;
+    QAction* landingAction_ = nullptr;
     bool shutDown_ = false;
     // The frame rectangle chosen at start-up, and the frame margins it was
     // last applied with; the window system may report the real margins only

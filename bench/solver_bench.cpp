@@ -11,7 +11,7 @@
 #include "library/puzzle_file.h"
 #include "model/board.h"
 #include "model/pieces.h"
-#include "tools/solver.h"
+#include "solver/solver.h"
 
 namespace fs = std::filesystem;
 

@@ -30,7 +30,17 @@ enum Command : int {
     kCmdSound = 32806,
     kCmdZoomIn = 32811,
     kCmdZoomOut = 32813,
+    // Help for a stuck player, beside the commands above.
+    kCmdHint = 32820,
+    kCmdShowSolution = 32821,
+    kCmdShowLanding = 32822,
 };
+
+struct GameState;
+
+// Plays a sound event's file through the window when the event is enabled:
+// the one place that looks at the enabled flags.
+void PlaySoundEvent(GameState* state, int event);
 
 class GameHost {
 public:

@@ -159,6 +159,12 @@ struct GameState {
     // 12. the solved puzzles
     SolvedEntry solvedList[kMaxSolved];
     std::int32_t solvedCount;
+
+    // 13. help for a stuck player: the piece taken last (a hint lays it
+    // first while it waits in the store), and whether the board outlines
+    // where the carried piece would land (off unless the player turns it on)
+    std::int32_t lastCarriedPiece;
+    std::int32_t showLanding;
 };
 
 // Button-down messages that can be the primary button.

@@ -4,7 +4,6 @@
 
 #include "model/board.h"
 #include "model/game_host.h"
-#include "settings/sound_events.h"
 
 namespace {
 
@@ -30,6 +29,7 @@ void TakeSlot(GameState* s, PieceSlot& slot, const Rect& r, int px, int py) {
     s->grabOffsetX = px - (slot.col + 1) * s->view.scale - r.left;
     s->grabOffsetY = py - (slot.row + 1) * s->view.scale - r.top;
     slot.piece = 0;
+    s->lastCarriedPiece = s->carriedPiece;
     PlaySoundEvent(s, kSoundTake);
 }
 
@@ -51,17 +51,12 @@ void Win(GameState* s) {
     Invalidate(s, false);
 }
 
-void Drop(GameState* s, const Rect& field, int px, int py) {
-    const int scale = s->view.scale;
-    const int col = FloorDiv(px - s->grabOffsetX - field.left, scale) - 1;
-    const int row = FloorDiv(py - s->grabOffsetY - field.top, scale) - 1;
-    if (!CanPlace(s, s->carriedPiece, s->carriedOrientation, col, row)) {
-        PlaySoundEvent(s, kSoundError);
-        return;
-    }
+// Puts a piece into the lowest-numbered empty field slot, then the rest of
+// a successful drop: the sound, and the win or a repaint.
+void FinishDrop(GameState* s, const PieceSlot& placed) {
     for (PieceSlot& slot : s->fieldSlots) {
         if (slot.piece == 0) {
-            slot = {col, row, s->carriedPiece, s->carriedOrientation};
+            slot = placed;
             break;
         }
     }
@@ -74,6 +69,22 @@ void Drop(GameState* s, const Rect& field, int px, int py) {
         return;
     }
     Invalidate(s, false);
+}
+
+// The drop position of the carried piece for a rounded press (px, py).
+void DropPosition(const GameState* s, const Rect& field, int px, int py, int* col, int* row) {
+    *col = FloorDiv(px - s->grabOffsetX - field.left, s->view.scale) - 1;
+    *row = FloorDiv(py - s->grabOffsetY - field.top, s->view.scale) - 1;
+}
+
+void Drop(GameState* s, const Rect& field, int px, int py) {
+    int col = 0, row = 0;
+    DropPosition(s, field, px, py, &col, &row);
+    if (!CanPlace(s, s->carriedPiece, s->carriedOrientation, col, row)) {
+        PlaySoundEvent(s, kSoundError);
+        return;
+    }
+    FinishDrop(s, {col, row, s->carriedPiece, s->carriedOrientation});
 }
 
 // True when a name can be stored on one settings line without reading back
@@ -245,4 +256,47 @@ void RecordSolved(GameState* s, const char* group, const char* puzzle) {
     CopyName(s->solvedList[s->solvedCount].group, group);
     CopyName(s->solvedList[s->solvedCount].puzzle, puzzle);
     ++s->solvedCount;
+}
+
+bool DropCell(const GameState* s, int x, int y, int* col, int* row) {
+    if (s->carriedPiece == 0) return false;
+    const int h = s->view.scale / 2;
+    const int px = x + h, py = y + h;
+    // A press in the store sends the piece home instead.
+    if (RectContains(StoreRect(s), px, py)) return false;
+    const Rect field = FieldRect(s);
+    if (!RectContains(field, px, py)) return false;
+    DropPosition(s, field, px, py, col, row);
+    return true;
+}
+
+void LayStorePiece(GameState* s, const PieceSlot& placed) {
+    for (PieceSlot& slot : s->storeSlots)
+        if (slot.piece == placed.piece) slot.piece = 0;
+    FinishDrop(s, placed);
+}
+
+void SendCarriedPieceHome(GameState* s) {
+    if (s->carriedPiece == 0) return;
+    SendCarriedHome(s);
+    s->carriedPiece = 0;
+    Invalidate(s, false);
+}
+
+bool GripPosition(const GameState* s, int piece, int* x, int* y) {
+    if (piece < 1 || piece > kPieceCount || piece == s->carriedPiece) return false;
+    const int h = s->view.scale / 2;
+    auto at = [&](const PieceSlot(&slots)[kPieceCount], const Rect& r) {
+        for (const PieceSlot& slot : slots) {
+            if (slot.piece != piece) continue;
+            // The top-left corner of the grip cell, less the rounding that
+            // HandlePrimaryClick adds back.
+            const CellPoint grip = s->gripCells[TableIndex(piece, slot.orientation)];
+            *x = r.left + (slot.col + grip.col + 1) * s->view.scale - h;
+            *y = r.top + (slot.row + grip.row + 1) * s->view.scale - h;
+            return true;
+        }
+        return false;
+    };
+    return at(s->storeSlots, StoreRect(s)) || at(s->fieldSlots, FieldRect(s));
 }

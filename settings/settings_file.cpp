@@ -34,6 +34,9 @@ constexpr OptionKey kOptions[] = {
     {"STORE_POSITION", &ViewOptions::storePosition},
 };
 
+// The landing outline's switch has a section of its own after the others.
+constexpr const char* kLandingSection = "LANDING_OUTLINE";
+
 void Correct(std::int32_t& value, int low, int high, int replacement) {
     if (value < low || value > high) value = replacement;
 }
@@ -98,6 +101,7 @@ void ReadSettings(GameState* s, const IniFile& ini) {
     s->windowRect.top = GetIniInt(ini, "WINDOW", "TOP", 0);
     s->windowRect.right = GetIniInt(ini, "WINDOW", "RIGHT", 0);
     s->windowRect.bottom = GetIniInt(ini, "WINDOW", "BOTTOM", 0);
+    s->showLanding = GetIniInt(ini, kLandingSection, "SHOW", 0) != 0 ? 1 : 0;
 }
 
 void LoadSettings(GameState* state) {
@@ -128,6 +132,14 @@ std::string BuildSettingsText(const GameState* st) {
     AppendLine(s, "RIGHT", st->windowRect.right);
     AppendLine(s, "TOP", st->windowRect.top);
     AppendLine(s, "BOTTOM", st->windowRect.bottom);
+    // Only while it is on, so that a player who never turns it on keeps a
+    // file with exactly the sections above.
+    if (st->showLanding != 0) {
+        s += "\r\n[";
+        s += kLandingSection;
+        s += "]\r\n";
+        AppendLine(s, "SHOW", 1);
+    }
     return s;
 }
 

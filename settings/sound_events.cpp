@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "model/board.h"
-#include "model/game_host.h"
 
 const char* const kSoundNames[kSoundCount] = {"drop", "error", "level is completed", "rotate",
                                               "take"};
@@ -22,10 +21,4 @@ void ResetSoundEvents(GameState* state) {
         DefaultSoundPath(i, state->sounds[i].file);
         state->sounds[i].enabled = 1;
     }
-}
-
-void PlaySoundEvent(GameState* state, int event) {
-    if (event < 0 || event >= kSoundCount) return;
-    const SoundEvent& sound = state->sounds[event];
-    if (sound.enabled != 0 && state->mainWindow) state->mainWindow->PlaySoundFile(sound.file);
 }

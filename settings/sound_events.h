@@ -10,5 +10,3 @@ extern const char* const kSoundNames[kSoundCount];
 void DefaultSoundPath(int i, char (&out)[kNameSize]);
 // Sets the five names, default files and enabled flags.
 void ResetSoundEvents(GameState* state);
-// Plays the event's file asynchronously when the event is enabled.
-void PlaySoundEvent(GameState* state, int event);

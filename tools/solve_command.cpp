@@ -6,7 +6,7 @@
 #include "library/puzzle_file.h"
 #include "model/pieces.h"
 #include "tools/placements.h"
-#include "tools/solver.h"
+#include "solver/solver.h"
 #include "tools/tool_commands.h"
 
 int RunSolve(const ToolArgs& args) {
@@ -31,14 +31,14 @@ int RunSolve(const ToolArgs& args) {
         }
         // The search works on its own bitsets; the game's rules have the
         // last word on whether the layout really is one.
-        if (!VerifySolution(state.get(), *puzzle, found.slots)) {
+        if (!VerifySolution(state.get(), *puzzle, found.layout)) {
             std::fprintf(stderr, "%s: internal error: the layout found does not verify\n",
                          path.c_str());
             std::printf("none\n");
             status = kExitFailed;
             continue;
         }
-        std::fputs(FormatPlacements(found.slots).c_str(), stdout);
+        std::fputs(FormatPlacements(found.layout).c_str(), stdout);
     }
     return status;
 }

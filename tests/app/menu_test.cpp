@@ -56,13 +56,18 @@ TEST_F(MenuTest, TextsOrderAndShortcuts) {
                                  {"&Create puzzle", "Ctrl+C", kCmdCreatePuzzle},
                                  {"&Save puzzle...", "Ctrl+S", kCmdSavePuzzle},
                                  {"-", "", 0},
+                                 {"&Hint", "Ctrl+H", kCmdHint},
+                                 {"Show s&olution", "", kCmdShowSolution},
+                                 {"-", "", 0},
                                  {"&Print", "Ctrl+P", kCmdPrint},
                                  {"-", "", 0},
                                  {"E&xit", "Alt+F4", kCmdExit}}));
-    EXPECT_EQ(
-        Items(bar->actions()[1]->menu()),
-        (std::vector<Item>{
-            {"Sound...", "", kCmdSound}, {"-", "", 0}, {"View...", "Ctrl+V", kCmdViewOptions}}));
+    EXPECT_EQ(Items(bar->actions()[1]->menu()),
+              (std::vector<Item>{{"Sound...", "", kCmdSound},
+                                 {"-", "", 0},
+                                 {"View...", "Ctrl+V", kCmdViewOptions},
+                                 {"-", "", 0},
+                                 {"Show where the piece lands", "", kCmdShowLanding}}));
     EXPECT_EQ(Items(bar->actions()[2]->menu()),
               (std::vector<Item>{{"User manual", "Ctrl+F1", kCmdUserManual},
                                  {"Tutorial", "", kCmdTutorial},
@@ -82,6 +87,13 @@ TEST_F(MenuTest, ShortcutsTriggerTheirCommands) {
         {QKeyCombination(Qt::AltModifier, Qt::Key_Question), kCmdAbout},
         {QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus), kCmdZoomIn},
         {QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus), kCmdZoomOut},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_H), kCmdHint},
+        // A laptop's main keyboard zooms too: plus (with or without Shift),
+        // equals and minus.
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Plus), kCmdZoomIn},
+        {QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Plus), kCmdZoomIn},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Equal), kCmdZoomIn},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Minus), kCmdZoomOut},
     };
     for (const auto& [combination, command] : keys) {
         log_.clear();
@@ -90,10 +102,11 @@ TEST_F(MenuTest, ShortcutsTriggerTheirCommands) {
         EXPECT_EQ(Only("command"), std::vector<std::string>{"command " + std::to_string(command)})
             << QKeySequence(combination).toString().toStdString();
     }
-    // F1 alone and the main keyboard's plus do nothing.
+    // F1 alone and plus without Ctrl do nothing.
     log_.clear();
     QTest::keyClick(board(), Qt::Key_F1);
-    QTest::keyClick(board(), Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(board(), Qt::Key_Plus);
+    QTest::keyClick(board(), Qt::Key_Equal, Qt::AltModifier | Qt::ControlModifier);
     EXPECT_TRUE(Only("command").empty());
 }
 
@@ -112,6 +125,27 @@ TEST_F(MenuTest, SavePuzzleIsEnabledOnlyInCreateMode) {
     EXPECT_FALSE(save->isEnabled());
 }
 
+TEST_F(MenuTest, HintAndSolutionOnlyWhileAPuzzleIsPlayed) {
+    Start();
+    QAction* hint = window_->action(kCmdHint);
+    QAction* solution = window_->action(kCmdShowSolution);
+    ASSERT_TRUE(hint && solution);
+    const auto enabled = [&] { return std::make_pair(hint->isEnabled(), solution->isEnabled()); };
+    EXPECT_EQ(enabled(), std::make_pair(true, true));
+    QTest::keyClick(board(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(Only("sound"), std::vector<std::string>{"sound drop"});
+    EXPECT_EQ(enabled(), std::make_pair(true, true));
+    QTest::keyClick(board(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(enabled(), std::make_pair(false, false));
+    static PuzzleRecord square;
+    MakeDefaultSquare(&square);
+    ApplyPuzzle(state_.get(), square);
+    EXPECT_EQ(enabled(), std::make_pair(true, true));
+    solution->trigger();
+    EXPECT_TRUE(Only("message").empty());
+    EXPECT_EQ(enabled(), std::make_pair(false, false));
+}
+
 TEST_F(MenuTest, ZoomKeysChangeAFixedScale) {
     WriteText("Polyshard.ini", "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSCALE = 5\r\n");
     Start();
@@ -119,6 +153,10 @@ TEST_F(MenuTest, ZoomKeysChangeAFixedScale) {
     EXPECT_EQ(state_->view.scale, 6);
     QTest::keyClick(board(), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
     QTest::keyClick(board(), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(state_->view.scale, 4);
+    QTest::keyClick(board(), Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(state_->view.scale, 5);
+    QTest::keyClick(board(), Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(state_->view.scale, 4);
 }
 

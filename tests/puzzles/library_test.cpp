@@ -12,7 +12,7 @@
 #include "library/puzzle_file.h"
 #include "model/pieces.h"
 #include "tools/placements.h"
-#include "tools/solver.h"
+#include "solver/solver.h"
 
 namespace fs = std::filesystem;
 
@@ -105,7 +105,7 @@ TEST_F(LibraryTest, EveryPuzzleIsSolvedAndTheLayoutVerifies) {
         ASSERT_TRUE(ReadPuzzleFile(e.puzzle.string().c_str(), record.get()));
         const SolveOutcome found = SolvePuzzle(*pieces, *record);
         ASSERT_TRUE(found.solved);
-        EXPECT_TRUE(VerifySolution(scratch.get(), *record, found.slots));
+        EXPECT_TRUE(VerifySolution(scratch.get(), *record, found.layout));
     }
 }
 

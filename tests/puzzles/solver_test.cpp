@@ -1,5 +1,5 @@
 // The solver against silhouettes whose answer is known.
-#include "tools/solver.h"
+#include "solver/solver.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ protected:
     bool Solvable(const PuzzleRecord& p) {
         const SolveOutcome o = SolvePuzzle(*pieces, p);
         if (o.solved) {
-            EXPECT_TRUE(VerifySolution(scratch.get(), p, o.slots));
+            EXPECT_TRUE(VerifySolution(scratch.get(), p, o.layout));
         }
         return o.solved;
     }
@@ -115,6 +115,40 @@ TEST_F(SolverTest, EmptyOrOversizedRecordsHaveNoLayout) {
     EXPECT_FALSE(SolvePuzzle(*pieces, *wrong).solved);
     wrong->width = kGridSize + 1;
     EXPECT_FALSE(SolvePuzzle(*pieces, *wrong).solved);
+}
+
+TEST_F(SolverTest, FixedPiecesStayOrBlockTheLayout) {
+    BuildPieceSet(scratch.get());
+    struct Case {
+        std::vector<PieceSlot> fixed;
+        bool solved;
+    };
+    const Case cases[] = {
+        {{{20, 10, 6, 1}}, true},                // the square where a layout has it
+        {{{19, 10, 6, 1}}, false},               // one cell off: no layout
+        {{{0, 0, 4, 5}, {20, 0, 1, 7}}, false},  // each in a layout, never together
+        {{{0, 0, 4, 5}, {0, 0, 4, 5}}, false},   // a piece twice
+        {{{0, 0, 4, 5}, {0, 0, 5, 5}}, false},   // overlapping
+        {{{30, 30, 6, 1}}, false},               // reaching out of the square
+        {{}, true},
+    };
+    for (const Case& c : cases) {
+        SolveRequest request;
+        request.fixed = c.fixed.data();
+        request.fixedCount = static_cast<int>(c.fixed.size());
+        const SolveOutcome o = SolvePuzzle(*pieces, *square, request);
+        EXPECT_EQ(o.solved, c.solved) << c.fixed.size();
+        EXPECT_FALSE(o.timedOut);
+        if (!o.solved) continue;
+        EXPECT_TRUE(VerifySolution(scratch.get(), *square, o.layout));
+        for (const PieceSlot& f : c.fixed)
+            EXPECT_EQ(std::memcmp(&o.layout[f.piece - 1], &f, sizeof f), 0);
+    }
+    SolveRequest late;
+    late.deadline = SolveClock::now() - std::chrono::seconds(1);
+    const SolveOutcome o = SolvePuzzle(*pieces, *square, late);
+    EXPECT_TRUE(o.timedOut);
+    EXPECT_FALSE(o.solved);
 }
 
 TEST_F(SolverTest, VerifyRejectsOverlapsGapsAndRepeatedPieces) {

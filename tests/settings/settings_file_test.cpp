@@ -86,6 +86,16 @@ TEST_F(Settings, MissingFileGivesTheDefaults) {
     EXPECT_EQ(BuildSettingsText(state.get()), kDefaultText);
 }
 
+TEST_F(Settings, LandingOutlineHasASectionOnlyWhileOn) {
+    LoadSettings(state.get());
+    EXPECT_EQ(state->showLanding, 0);
+    state->showLanding = 1;
+    const std::string on = std::string(kDefaultText) + "\r\n[LANDING_OUTLINE]\r\nSHOW = 1\r\n";
+    EXPECT_EQ(BuildSettingsText(state.get()), on);
+    EXPECT_EQ(Load(on)->showLanding, 1);
+    EXPECT_EQ(Load(kDefaultText)->showLanding, 0);
+}
+
 TEST_F(Settings, OutOfRangeValuesAreCorrected) {
     const auto read = [&](const char* key, const char* value) {
         return Load(std::string("[OPTIONS]\r\n") + key + " = " + value + "\r\n")->view;

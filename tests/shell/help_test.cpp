@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
@@ -49,6 +50,14 @@ TEST_F(HelpTest, MapIdsOpenTheirTopics) {
     EXPECT_LE(window->height(), screen.height());
     EXPECT_TRUE(browser->toPlainText().contains("start page"));
     window->close();
+}
+
+TEST_F(HelpTest, EscapeClosesTheHelp) {
+    QPointer<QWidget> window = OpenHelp(0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QTest::keyClick(window->findChild<QTextBrowser*>("helpBrowser"), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(!window || !window->isVisible());
 }
 
 TEST_F(HelpTest, OpenHelpDoesNotKeepTheProgramRunning) {

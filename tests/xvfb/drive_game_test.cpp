@@ -1,7 +1,7 @@
 // Drives the built program from outside with X events: start it in a fresh
 // game folder, play the default square to the win with clicks (one piece
-// turned with the wheel on the way), close it from its menu and read the
-// settings file it wrote. Skipped without an X server or xdotool.
+// turned with the wheel on the way) and with hints alone, close it from its
+// menu and read the settings file it wrote. Skipped without an X server or xdotool.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -164,6 +164,8 @@ protected:
         EXPECT_EQ(game.exitCode(), 0);
     }
 
+    void AnswerTheWin();
+
     fs::path root_, game_;
     std::unique_ptr<GameState> state_;
     QProcess game;
@@ -207,8 +209,37 @@ TEST_F(DriveGameTest, PlayTheDefaultSquareToTheWinAndExit) {
         ClickAt(drop.x(), drop.y());
     }
 
-    // The win: the message box, then the New game dialog; both answered
-    // from the keyboard.
+    ASSERT_NO_FATAL_FAILURE(AnswerTheWin());
+    ASSERT_NO_FATAL_FAILURE(ExitFromMenu());
+
+    const std::string ini = ReadText(game_ / "Polyshard.ini");
+    EXPECT_NE(ini.find("SCALE = 8\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("COLOR_BACK = 255\r\n"), std::string::npos);
+    EXPECT_NE(ini.find("[SOLVED_PUZZLES]\r\nGROUP_0 = Missing\r\nPUZZLE_0 = nowhere\r\n"),
+              std::string::npos)
+        << ini;
+    EXPECT_NE(ini.find("[WINDOW]\r\nLEFT = 0\r\nRIGHT = 1000\r\nTOP = 0\r\nBOTTOM = 400\r\n"),
+              std::string::npos)
+        << ini;
+}
+
+TEST_F(DriveGameTest, CtrlHAloneWinsTheDefaultSquare) {
+    StartGame();
+    ASSERT_NO_FATAL_FAILURE(WaitForBoard());
+    // Seven hints, one piece each; the seventh wins.
+    Shell("xdotool windowfocus --sync " + window_ + " key --delay 300 ctrl+h ctrl+h ctrl+h " +
+          "ctrl+h ctrl+h ctrl+h ctrl+h");
+    ASSERT_NO_FATAL_FAILURE(AnswerTheWin());
+    ASSERT_NO_FATAL_FAILURE(ExitFromMenu());
+    const std::string ini = ReadText(game_ / "Polyshard.ini");
+    EXPECT_NE(ini.find("[SOLVED_PUZZLES]\r\nGROUP_0 = Missing\r\nPUZZLE_0 = nowhere\r\n"),
+              std::string::npos)
+        << ini;
+}
+
+// The win: the message box, then the New game dialog; both answered from
+// the keyboard.
+void DriveGameTest::AnswerTheWin() {
     for (const char* title : {"^Polyshard$", "^New game$"}) {
         std::string box;
         for (int i = 0; i < 50 && box.empty(); ++i) {
@@ -229,32 +260,20 @@ TEST_F(DriveGameTest, PlayTheDefaultSquareToTheWinAndExit) {
               (std::string(title) == "^Polyshard$" ? "Return" : "Escape"));
         QThread::msleep(300);
     }
-
-    ASSERT_NO_FATAL_FAILURE(ExitFromMenu());
-
-    const std::string ini = ReadText(game_ / "Polyshard.ini");
-    EXPECT_NE(ini.find("SCALE = 8\r\n"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("COLOR_BACK = 255\r\n"), std::string::npos);
-    EXPECT_NE(ini.find("[SOLVED_PUZZLES]\r\nGROUP_0 = Missing\r\nPUZZLE_0 = nowhere\r\n"),
-              std::string::npos)
-        << ini;
-    EXPECT_NE(ini.find("[WINDOW]\r\nLEFT = 0\r\nRIGHT = 1000\r\nTOP = 0\r\nBOTTOM = 400\r\n"),
-              std::string::npos)
-        << ini;
 }
 
-TEST_F(DriveGameTest, CtrlWithTheKeypadPlusAndMinusZooms) {
+TEST_F(DriveGameTest, CtrlWithPlusAndMinusZoomsOnTheKeypadAndTheMainKeys) {
     // AUTO_SIZE is off, so the scale stays where the zoom keys put it.
     StartGame();
     ASSERT_NO_FATAL_FAILURE(WaitForBoard());
     const std::string keys = "xdotool windowfocus --sync " + window_ + " key --delay 150 ";
     Shell(keys + "ctrl+KP_Subtract ctrl+KP_Subtract ctrl+KP_Subtract");  // 8 -> 5
-    Shell(keys + "ctrl+minus ctrl+plus");  // the main keyboard's keys do nothing
-    Shell(keys + "ctrl+KP_Add");           // 5 -> 6
+    Shell(keys + "ctrl+minus ctrl+plus ctrl+equal");  // a laptop's keys: 5 -> 4 -> 5 -> 6
+    Shell(keys + "ctrl+KP_Add");                      // 6 -> 7
     QThread::msleep(300);
     ASSERT_NO_FATAL_FAILURE(ExitFromMenu());
     const std::string ini = ReadText(game_ / "Polyshard.ini");
-    EXPECT_NE(ini.find("SCALE = 6\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("SCALE = 7\r\n"), std::string::npos) << ini;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 // drawing that has the tangram's area and that the solver can lay.
 // Build (from the source tree, BUILD being a build directory):
 //   g++ -O2 -std=c++20 -I. tools/figures/nearest.cpp
-//       BUILD/tools/libpolyshard_solver.a BUILD/libpolyshard_core.a
+//       BUILD/libpolyshard_core.a
 // usage: nearest SHEET   (prints the sheet back with the found drawings)
 #include <algorithm>
 #include <bit>
@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "model/pieces.h"
-#include "tools/solver.h"
+#include "solver/solver.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "model/rules.h"
 #include "settings/sound_events.h"
 #include "settings/view_defaults.h"
-#include "tools/solver.h"
+#include "solver/solver.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     ApplyPuzzle(s, *puzzle);
     LayoutBoard(s, kClient.width(), kClient.height());
     for (int i = 0; i < kPieceCount; ++i) {
-        s->fieldSlots[i] = solution.slots[i];
+        s->fieldSlots[i] = solution.layout[i];
         s->storeSlots[i].piece = 0;
     }
     s->solved = 1;

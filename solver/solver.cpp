@@ -4,20 +4,25 @@
 // and kept in bitsets. The search always covers the first uncovered quarter
 // next: every piece that can cover it must have it as its own first quarter
 // (all earlier quarters are covered already), so each piece orientation
-// offers exactly one position for it. Those positions are found once, before
-// the search, together with whether the piece fits inside the silhouette
-// there. Three prunings keep the search small:
+// offers exactly one position for it. Those positions are found once per
+// quarter, when the search first reaches it, together with whether the
+// piece fits inside the silhouette there. Three prunings keep the search
+// small:
 //  - area: a turned piece covers a few quarters more or less than an upright
 //    one, so the uncovered area must be a sum that the unused pieces can
 //    make in some choice of orientations;
 //  - regions: every separate uncovered region must be such a sum as well;
 //  - identical pieces (1 and 2, 4 and 5): the lower number is laid first.
-#include "tools/solver.h"
+// Pieces that the caller fixes are taken out of the open quarters before a
+// search starts; the listed positions hold for the whole silhouette and are
+// kept for the next search, where Fits rejects those over a fixed piece.
+#include "solver/solver.h"
 
 #include <bit>
 #include <bitset>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "model/board.h"
@@ -87,43 +92,103 @@ int ShapeIndexOfPiece(int piece) {
     return kShapeOfPiece[piece - 1];
 }
 
+}  // namespace
+
 class QuarterSearch {
 public:
     QuarterSearch(const GameState& g, const PuzzleRecord& p) : pieces_(BuildShapes(g)) {
         width_ = p.width;
         height_ = p.height;
         total_ = width_ * height_ * 4;
-        free_.assign(total_ / 64 + 2, 0);
+        silhouette_.assign(total_ / 64 + 2, 0);
         for (int r = 0; r < height_; ++r)
             for (int c = 0; c < width_; ++c)
                 for (int q = 0; q < 4; ++q)
-                    if (p.cells[r][c][q]) SetBit(free_, Index(r, c, q));
-        for (std::uint64_t w : free_) remaining_ += std::popcount(w);
+                    if (p.cells[r][c][q]) SetBit(silhouette_, Index(r, c, q));
+        for (std::uint64_t w : silhouette_) silhouetteArea_ += std::popcount(w);
         BuildAreaSets();
     }
 
     // Calls visit for every layout found until it returns false.
     std::int64_t Enumerate(const SolutionVisitor& visit) {
         visit_ = &visit;
-        Run();
+        Solve(SolveRequest{});
+        visit_ = nullptr;
         return nodes_;
+    }
+
+    // One search from the whole silhouette less the fixed pieces.
+    SolveOutcome Solve(const SolveRequest& request) {
+        free_ = silhouette_;
+        remaining_ = silhouetteArea_;
+        used_ = 0;
+        nodes_ = 0;
+        timedOut_ = blocked_ = false;
+        std::memset(slots_, 0, sizeof(slots_));
+        deadline_ = request.deadline;
+        for (int i = 0; i < request.fixedCount; ++i) Fix(request.fixed[i]);
+        return Run();
     }
 
     SolveOutcome Run() {
         SolveOutcome out{};
         // A silhouette of the wrong area needs no search at all.
-        if (remaining_ <= kMaxArea && reachable_[kAllPieces].test(remaining_)) {
-            BuildCandidates();
+        if (!blocked_ && remaining_ <= kMaxArea &&
+            reachable_[kAllPieces & ~used_].test(remaining_)) {
             out.solved = Place(0);
         }
+        out.timedOut = timedOut_;
         out.nodes = nodes_;
-        if (out.solved) std::memcpy(out.slots, slots_, sizeof(slots_));
+        if (out.solved) std::memcpy(out.layout, slots_, sizeof(slots_));
         return out;
+    }
+
+    // Takes a piece's quarters out of the silhouette for good; a piece that
+    // cannot lie there blocks every layout.
+    void Fix(const PieceSlot& slot) {
+        if (slot.piece == 0) return;
+        const int bit = slot.piece >= 1 && slot.piece <= kPieceCount ? 1 << (slot.piece - 1) : 0;
+        const int shape = bit ? ShapeOf(slot.piece, slot.orientation) : -1;
+        if (shape < 0 || (used_ & bit)) {
+            blocked_ = true;
+            return;
+        }
+        const ShapeOrientation& so = pieces_[shape];
+        const std::size_t mark = spans_.size();
+        const bool inside = slot.col >= 0 && slot.row >= 0 && slot.col <= width_ - so.width &&
+                            slot.row <= height_ - so.height &&
+                            AppendSpans(so, slot.col, slot.row, free_);
+        if (inside) {
+            for (std::size_t k = mark; k < spans_.size(); ++k)
+                free_[spans_[k].word] ^= spans_[k].bits;
+            remaining_ -= so.area;
+            used_ |= bit;
+            slots_[slot.piece - 1] = slot;
+        }
+        spans_.resize(mark);
+        if (!inside) blocked_ = true;
     }
 
 private:
     static constexpr int kAllPieces = (1 << kPieceCount) - 1;
     static constexpr int kRegionCheckDepth = 3;
+
+    // The shape entry of a piece in an orientation, or -1 if it has none.
+    int ShapeOf(int piece, int orientation) const {
+        const int want = ShapeIndexOfPiece(piece);
+        for (int s = 0; s < static_cast<int>(pieces_.size()); ++s)
+            if (ShapeIndexOfPiece(pieces_[s].piece) == want &&
+                pieces_[s].orientation == orientation)
+                return s;
+        return -1;
+    }
+
+    // Looks at the clock at the first placement and every 4096th after; a timed-out
+    // search unwinds at once.
+    bool OutOfTime() {
+        if (!timedOut_ && (nodes_ & 4095) == 1 && SolveClock::now() >= deadline_) timedOut_ = true;
+        return timedOut_;
+    }
 
     int Index(int r, int c, int q) const { return (r * width_ + c) * 4 + q; }
     static void SetBit(std::vector<std::uint64_t>& v, int i) {
@@ -153,40 +218,40 @@ private:
             for (int sub = set; sub > 0; sub = (sub - 1) & set) anyPart_[set] |= reachable_[sub];
     }
 
-    // Every shape orientation whose first quarter is quarter i of the
-    // silhouette and that lies wholly inside it, listed by i.
-    void BuildCandidates() {
-        start_.assign(total_ + 1, 0);
-        std::vector<std::vector<Candidate>> byQuarter(total_);
-        for (int i = 0; i < total_; ++i) {
-            if (!TestBit(free_, i)) continue;
-            const int q = i % 4, c = (i / 4) % width_, r = i / 4 / width_;
-            for (int s = 0; s < static_cast<int>(pieces_.size()); ++s) {
-                const ShapeOrientation& so = pieces_[s];
-                if (so.firstQuarter != q) continue;
-                const int col = c - so.firstCol, row = r - so.firstRow;
-                if (col < 0 || row < 0 || col + so.width > width_ || row + so.height > height_)
-                    continue;
-                const std::size_t mark = spans_.size();
-                if (!AppendSpans(so, col, row)) {
-                    spans_.resize(mark);
-                    continue;
-                }
-                byQuarter[i].push_back({s, so.orientation, col, row, so.area,
-                                        static_cast<std::uint32_t>(mark),
-                                        static_cast<std::uint32_t>(spans_.size() - mark)});
+    // The shape orientations whose first quarter is quarter i of the
+    // silhouette and that lie wholly inside it. Listed when the search first
+    // reaches quarter i: a search visits few quarters, and listing them all
+    // up front costs more than the search itself on a large silhouette.
+    const std::vector<Candidate>& CandidatesAt(int i) {
+        if (byQuarter_.empty()) {
+            byQuarter_.resize(total_);
+            listed_.assign(silhouette_.size(), 0);
+        }
+        std::vector<Candidate>& out = byQuarter_[i];
+        if (TestBit(listed_, i)) return out;
+        SetBit(listed_, i);
+        const int q = i % 4, c = (i / 4) % width_, r = i / 4 / width_;
+        for (int s = 0; s < static_cast<int>(pieces_.size()); ++s) {
+            const ShapeOrientation& so = pieces_[s];
+            if (so.firstQuarter != q) continue;
+            const int col = c - so.firstCol, row = r - so.firstRow;
+            if (col < 0 || row < 0 || col + so.width > width_ || row + so.height > height_)
+                continue;
+            const std::size_t mark = spans_.size();
+            if (!AppendSpans(so, col, row, silhouette_)) {
+                spans_.resize(mark);
+                continue;
             }
+            out.push_back({s, so.orientation, col, row, so.area, static_cast<std::uint32_t>(mark),
+                           static_cast<std::uint32_t>(spans_.size() - mark)});
         }
-        for (int i = 0; i < total_; ++i) {
-            start_[i] = static_cast<std::uint32_t>(candidates_.size());
-            candidates_.insert(candidates_.end(), byQuarter[i].begin(), byQuarter[i].end());
-        }
-        start_[total_] = static_cast<std::uint32_t>(candidates_.size());
+        return out;
     }
 
     // Appends the words of a placed mask; false when a quarter of it lies
     // outside the silhouette.
-    bool AppendSpans(const ShapeOrientation& so, int col, int row) {
+    bool AppendSpans(const ShapeOrientation& so, int col, int row,
+                     const std::vector<std::uint64_t>& open) {
         for (const MaskRow& mr : so.rows) {
             const int bit0 = Index(row + mr.r, col + mr.c0, 0);
             const int word0 = bit0 / 64, shift = bit0 % 64;
@@ -195,7 +260,7 @@ private:
                 if (shift > 0 && j > 0) bits |= mr.bits[j - 1] >> (64 - shift);
                 if (!bits) continue;
                 const std::uint32_t word = static_cast<std::uint32_t>(word0 + j);
-                if ((free_[word] & bits) != bits) return false;
+                if ((open[word] & bits) != bits) return false;
                 spans_.push_back({word, bits});
             }
         }
@@ -285,8 +350,9 @@ private:
         if (used_ == kAllPieces) return remaining_ == 0 && (!visit_ || !(*visit_)(slots_));
         const int x = FirstFree(from);
         if (x >= total_) return false;
-        for (std::uint32_t k = start_[x]; k < start_[x + 1]; ++k) {
-            const Candidate& cand = candidates_[k];
+        // Deeper levels only add to other quarters' lists, so this one stays put.
+        const std::vector<Candidate>& list = CandidatesAt(x);
+        for (const Candidate& cand : list) {
             const int piece = UnusedPiece(ShapeIndexOfPiece(pieces_[cand.shape].piece));
             if (piece == 0) continue;
             const int bit = 1 << (piece - 1);
@@ -294,6 +360,7 @@ private:
             if (left < 0 || !reachable_[kAllPieces & ~(used_ | bit)].test(left)) continue;
             if (!Fits(cand)) continue;
             ++nodes_;
+            if (OutOfTime()) return false;
             Toggle(cand);
             used_ |= bit;
             remaining_ = left;
@@ -308,11 +375,13 @@ private:
 
     std::vector<ShapeOrientation> pieces_;
     int width_ = 0, height_ = 0, total_ = 0;
+    std::vector<std::uint64_t> silhouette_;  // every quarter of the silhouette
+    int silhouetteArea_ = 0;
     std::vector<std::uint64_t> free_;  // silhouette quarters not yet covered
     int remaining_ = 0;                // how many there are
     std::vector<AreaSet> reachable_, anyPart_;
-    std::vector<std::uint32_t> start_;
-    std::vector<Candidate> candidates_;
+    std::vector<std::vector<Candidate>> byQuarter_;  // by first quarter, filled lazily
+    std::vector<std::uint64_t> listed_;              // quarters whose list is filled
     std::vector<Span> spans_;
     std::vector<std::uint64_t> seen_;
     std::vector<int> stack_;
@@ -320,7 +389,12 @@ private:
     PieceSlot slots_[kPieceCount] = {};
     std::int64_t nodes_ = 0;
     const SolutionVisitor* visit_ = nullptr;
+    SolveClock::time_point deadline_ = SolveClock::time_point::max();
+    bool timedOut_ = false;
+    bool blocked_ = false;  // a fixed piece could not lie where it was asked to
 };
+
+namespace {
 
 bool SizeInRange(const PuzzleRecord& p) {
     return p.width > 0 && p.height > 0 && p.width <= kGridSize && p.height <= kGridSize;
@@ -329,8 +403,22 @@ bool SizeInRange(const PuzzleRecord& p) {
 }  // namespace
 
 SolveOutcome SolvePuzzle(const GameState& pieces, const PuzzleRecord& puzzle) {
-    if (!SizeInRange(puzzle)) return SolveOutcome{};
-    return QuarterSearch(pieces, puzzle).Run();
+    return SolvePuzzle(pieces, puzzle, SolveRequest{});
+}
+
+SolveOutcome SolvePuzzle(const GameState& pieces, const PuzzleRecord& puzzle,
+                         const SolveRequest& request) {
+    return LayoutSearch(pieces, puzzle).Solve(request);
+}
+
+LayoutSearch::LayoutSearch(const GameState& pieces, const PuzzleRecord& puzzle) {
+    if (SizeInRange(puzzle)) search_ = std::make_unique<QuarterSearch>(pieces, puzzle);
+}
+
+LayoutSearch::~LayoutSearch() = default;
+
+SolveOutcome LayoutSearch::Solve(const SolveRequest& request) {
+    return search_ ? search_->Solve(request) : SolveOutcome{};
 }
 
 std::int64_t ForEachSolution(const GameState& pieces, const PuzzleRecord& puzzle,
