@@ -23,9 +23,10 @@ class BoardWidget : public QWidget {
 public:
     BoardWidget(GameState* state, MainWindow* window);
 
-    // The pointer's last known client position (from the latest mouse, wheel
-    // or context-menu event); painting puts the carried piece there.
-    QPoint pointer() const { return pointer_; }
+    // The pointer's client position now, where the platform can tell it,
+    // else its last known one (from the latest mouse, wheel or context-menu
+    // event); painting puts the carried piece there.
+    QPoint pointer() const;
     // Moves it where the pointer was seen while another window (the
     // orientation popup) had the mouse.
     void SetPointer(QPoint client) { pointer_ = client; }
