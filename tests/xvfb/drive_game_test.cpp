@@ -264,15 +264,16 @@ TEST_F(DriveGameTest, CarriedPieceIsPaintedWhereThePointerIsNow) {
     ASSERT_NO_FATAL_FAILURE(WaitForBoard());
     const QPoint take = TakePoint(0);
     ClickAt(take.x(), take.y());
-    // Pieces drawn in the strip just below the menu bar, above the store.
+    // Pieces drawn in the strip just below the menu bar, above the field:
+    // more than a piece's size away from the store.
     const auto inkUnderMenu = [this](const QImage& shot) {
         int ink = 0;
         for (int y = menu_; y < menu_ + 24; ++y)
-            for (int x = 240; x < 360; ++x) ink += shot.pixel(x, y) != kBack;
+            for (int x = 680; x < 800; ++x) ink += shot.pixel(x, y) != kBack;
         return ink;
     };
     ASSERT_EQ(inkUnderMenu(Shot()), 0);
-    Shell("xdotool mousemove --window " + window_ + " 300 " + std::to_string(menu_ - 2));
+    Shell("xdotool mousemove --window " + window_ + " 740 " + std::to_string(menu_ - 2));
     QThread::msleep(200);
     Shell("xdotool windowfocus --sync " + window_ + " key a");
     int ink = 0;
