@@ -27,12 +27,21 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("polyshard"));
 
     CopyName(gameState.title, kTitle);
-    const QString instance = InstanceName(kClassName);
-    if (ActivateRunningInstance(instance)) return 0;
+    // The instance is claimed before the window is built, so that of two
+    // starts at the same moment only one builds it. Later starts are
+    // answered from the event loop, once the window exists.
+    MainWindow* shown = nullptr;
+    std::unique_ptr<QLocalServer> server;
+    if (HandOverToRunningInstance(
+            InstanceName(kClassName),
+            [&shown] {
+                if (shown) shown->BringToFront();
+            },
+            &server))
+        return 0;
 
     MainWindow window(&gameState);
-    std::unique_ptr<QLocalServer> server(
-        ListenForLaterStarts(instance, [&window] { window.BringToFront(); }));
+    shown = &window;
     ExitAfterFirstPaintIfAsked(window.board());
     window.show();
     return app.exec();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QWheelEvent>
 #include <QWindow>
@@ -19,6 +21,7 @@
 #include "app/board_keys.h"
 #include "app/commands.h"
 #include "app/orientation_popup.h"
+#include "app/turn_keys.h"
 #include "display/board_painter.h"
 #include "display/drawing_resources.h"
 #include "display/landing_outline.h"
@@ -90,11 +93,23 @@ void BoardWidget::ClickAt(QPoint client) {
     }
 }
 
+QPoint BoardWidget::pointer() const {
+    // X11 and Windows answer where the pointer is even while it is over the
+    // menu bar or another window; Wayland and the offscreen platform know
+    // only where it was last seen over one of our windows.
+    static const bool reports = QGuiApplication::platformName() == QLatin1String("xcb") ||
+                                QGuiApplication::platformName() == QLatin1String("windows");
+    return reports && !keyboardDriven_ ? mapFromGlobal(QCursor::pos(screen())) : pointer_;
+}
+
 void BoardWidget::paintEvent(QPaintEvent*) {
     if (state_->drawing == nullptr) return;  // after shut-down
     QPainter painter(this);
-    PaintBoard(state_, painter, pointer_, size());
-    DrawLandingOutline(state_, painter, pointer_, flashTicks_ % 2 == 1);
+    // The carried piece is drawn where the pointer is at paint time, or at
+    // the keyboard's position while the keys move it.
+    const QPoint at = pointer();
+    PaintBoard(state_, painter, at, size());
+    DrawLandingOutline(state_, painter, at, flashTicks_ % 2 == 1);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
@@ -109,6 +124,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     pointer_ = event->position().toPoint();
+    keyboardDriven_ = false;
     if (state_->carriedPiece != 0) update();
 }
 
@@ -126,17 +142,19 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
         window_->SendCommand(zoom);
         return;
     }
+    if (!keyboardDriven_) pointer_ = pointer();
     switch (HandlePlayKey(state_, *event, &pointer_)) {
         case PlayKey::Drop: ClickAt(pointer_); [[fallthrough]];
         case PlayKey::Handled:
+            keyboardDriven_ = true;
             event->accept();
             update();
             return;
         case PlayKey::None: break;
     }
-    // Letter keys have the same codes in Qt as the virtual keys the rules
-    // expect ('A' 0x41, 'S' 0x53); every key is taken here either way.
-    if (state_->carriedPiece != 0) TurnCarriedPiece(state_, event->key());
+    // Only A and S turn (TurnKeyOf); every key is taken here either way.
+    if (const int turn = TurnKeyOf(*event); turn != 0 && state_->carriedPiece != 0)
+        TurnCarriedPiece(state_, turn);
     event->accept();
 }
 
@@ -144,7 +162,9 @@ void BoardWidget::wheelEvent(QWheelEvent* event) {
     pointer_ = event->position().toPoint();
     const int delta = event->angleDelta().y();
     event->accept();
-    if (delta == 0 && event->angleDelta().x() != 0) return;  // a sideways wheel
+    // Only a vertical step turns: not a sideways wheel, nor the begin and
+    // end events of a touchpad scroll, which carry no delta.
+    if (delta == 0) return;
     // The wheel acts as a press of A (forward) or S (backward).
     QKeyEvent key(QEvent::KeyPress, delta > 0 ? Qt::Key_A : Qt::Key_S, Qt::NoModifier);
     QCoreApplication::sendEvent(this, &key);
@@ -156,7 +176,22 @@ void BoardWidget::resizeEvent(QResizeEvent*) {
 
 // ---------------------------------------------------------------- window
 
+namespace {
+
+// Qt keeps some dialog state of its own (the colour chooser's custom
+// colours, the file dialog's history) in a settings file under the home
+// folder. The game keeps all its settings in its own file and sets those
+// values afresh each time, so the toolkit's file is pointed at a place
+// where no file can be made: nothing is written under the home folder.
+void KeepToolkitSettingsOutOfHome() {
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
+}  // namespace
+
 MainWindow::MainWindow(GameState* state) : state_(state) {
+    KeepToolkitSettingsOutOfHome();
     setWindowTitle(QString::fromLocal8Bit(state->title));
     QIcon icon;
     for (const char* file : {":/images/icon.png", ":/images/icon_32.png", ":/images/icon_16.png"})
@@ -171,10 +206,13 @@ MainWindow::MainWindow(GameState* state) : state_(state) {
     LoadSettings(state);
     CreateDrawingResources(state);
     char path[kNameSize];
-    PuzzlePath(state->currentGroup, state->currentPuzzle, path);
     static PuzzleRecord puzzle;  // 100 KB: kept off the stack
-    if (!ReadPuzzleFile(path, &puzzle)) MakeDefaultSquare(&puzzle);
+    // A refused name leaves the path empty, which reads as an invalid puzzle.
+    PuzzlePath(state->currentGroup, state->currentPuzzle, path);
+    const bool read = ReadPuzzleFile(path, &puzzle);
+    if (!read) MakeDefaultSquare(&puzzle);
     ApplyPuzzle(state, puzzle);
+    state->fallbackPuzzle = read ? 0 : 1;
     // A left-handed button mapping is applied by the window system before Qt
     // sees a press (X11 pointer mapping, libinput's left-handed option), so
     // Qt's left button already is the primary one.
@@ -304,6 +342,7 @@ MsgResult MainWindow::MessageBox(const char* text, const char* caption, MsgButto
     QWidget* owner = QApplication::activeModalWidget();
     if (owner == nullptr) owner = this;
     QMessageBox box(owner);
+    box.setWindowModality(Qt::WindowModal);  // the help window stays usable
     box.setWindowTitle(QString::fromLocal8Bit(caption));
     box.setText(QString::fromLocal8Bit(text));
     switch (icon) {

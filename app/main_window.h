@@ -24,9 +24,11 @@ class BoardWidget : public QWidget {
 public:
     BoardWidget(GameState* state, MainWindow* window);
 
-    // The pointer's last known client position (from the latest mouse, wheel
-    // or context-menu event); painting puts the carried piece there.
-    QPoint pointer() const { return pointer_; }
+    // The pointer's client position now, where the platform can tell it,
+    // else its last known one (from the latest mouse, wheel or context-menu
+    // event); while the keys move the carried piece, the keyboard's position
+    // until the mouse moves again. Painting puts the carried piece there.
+    QPoint pointer() const;
     // Moves it where the pointer was seen while another window (the
     // orientation popup) had the mouse.
     void SetPointer(QPoint client) { pointer_ = client; }
@@ -47,6 +49,7 @@ private:
     GameState* state_;
     MainWindow* window_;
     QPoint pointer_;
+    bool keyboardDriven_ = false;  // pointer_ was last set by the keys
     // The refused-drop flash: ticks left, the outline drawn bold on odd ones.
     QTimer flashTimer_;
     int flashTicks_ = 0;

@@ -61,12 +61,26 @@ QByteArray SoundPlayer::MakeDefaultSound() {
 }
 
 bool SoundPlayer::LooksLikeWave(const QString& path) {
-    QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable() || info.size() < 44) return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray head = file.read(16);
-    return head.size() == 16 && head.startsWith("RIFF") && head.mid(8, 8) == "WAVEfmt ";
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(12);
+    if (head.size() != 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") return false;
+    // Editors often put chunks such as JUNK, LIST or bext before "fmt ";
+    // the decoder skips them, so they are walked here the same way. A file
+    // whose "fmt " and "data" cannot both be found would never finish
+    // loading, and gets the default.
+    bool format = false;
+    for (int chunk = 0; chunk < 64; ++chunk) {
+        const QByteArray header = file.read(8);
+        if (header.size() != 8) return false;
+        const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        const QByteArray id = header.left(4);
+        if (id == "data") return format;
+        if (id == "fmt ") format = size >= 16;
+        // Chunks are padded to an even size.
+        if (!file.seek(file.pos() + qint64(size) + (size & 1))) return false;
+    }
+    return false;
 }
 
 QString SoundPlayer::DefaultSoundFile() {

@@ -28,8 +28,9 @@ public:
     QString lastFile() const { return lastFile_; }
     QSoundEffect* effect() const { return effect_.get(); }
 
-    // True when the file looks like a playable wave file (a RIFF/WAVE header
-    // of a readable, regular file).
+    // True when the file looks like a playable wave file: a readable,
+    // regular RIFF/WAVE file with a "fmt " chunk before its "data" chunk,
+    // whatever other chunks come first.
     static bool LooksLikeWave(const QString& path);
     // A short beep as complete wave file bytes.
     static QByteArray MakeDefaultSound();

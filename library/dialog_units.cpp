@@ -49,6 +49,9 @@ QSize DialogSize(const DialogBaseUnits& units, int width, int height) {
 }
 
 DialogBaseUnits SetUpDialog(QWidget* dialog, int width, int height) {
+    // Modal to the game window only: the help window, a window of its own,
+    // stays usable while a dialog is open.
+    dialog->setWindowModality(Qt::WindowModal);
     dialog->setFont(DialogFont());
     const DialogBaseUnits units = MeasureDialogUnits(dialog->font());
     dialog->setFixedSize(DialogSize(units, width, height));

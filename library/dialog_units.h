@@ -30,8 +30,9 @@ int DialogUnitsToPixelsY(const DialogBaseUnits& units, int y);
 QRect DialogRect(const DialogBaseUnits& units, int x, int y, int width, int height);
 QSize DialogSize(const DialogBaseUnits& units, int width, int height);
 
-// Gives a dialog DialogFont() and a fixed client size of width x height
-// dialog units; returns the units for placing its controls.
+// Gives a dialog DialogFont(), a fixed client size of width x height dialog
+// units and window modality (it blocks the windows it belongs to, not the
+// help window); returns the units for placing its controls.
 DialogBaseUnits SetUpDialog(QWidget* dialog, int width, int height);
 // Places a control at a rectangle given in dialog units.
 void PlaceControl(QWidget* control, const DialogBaseUnits& units, int x, int y, int width,

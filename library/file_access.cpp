@@ -54,6 +54,10 @@ bool MakeFolder(const char* p) {
 bool IsRegular(const StatRecord& s) {
     return (s.st_mode & _S_IFREG) != 0;
 }
+bool MayReplace(const char*, const StatRecord& s) {
+    return (s.st_mode & _S_IWRITE) != 0;  // not read-only
+}
+void KeepMode(int, const StatRecord&) {}  // a new file has the usual attributes
 #else
 constexpr char kSeparator = '/', kOther = '\\';
 using StatRecord = struct stat;
@@ -89,6 +93,16 @@ bool MakeFolder(const char* p) {
 }
 bool IsRegular(const StatRecord& s) {
     return S_ISREG(s.st_mode);
+}
+// Renaming over a file needs only the folder's permission; the file's own
+// must allow writing too. A file without any write bit is write-protected
+// even for a user whom the system lets write everything.
+bool MayReplace(const char* p, const StatRecord& s) {
+    return access(p, W_OK) == 0 && (s.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+// The replacement keeps the permission bits of the file it replaces.
+void KeepMode(int fd, const StatRecord& s) {
+    fchmod(fd, s.st_mode & 07777);
 }
 #endif
 
@@ -155,9 +169,13 @@ bool CreateFolder(const char* path) {
 
 WriteResult WriteFileReplacing(const char* path, const void* data, std::size_t size) {
     const std::string target = NativePath(path);
+    StatRecord old;
+    const bool exists = StatPath(target.c_str(), &old) == 0;
+    if (exists && !MayReplace(target.c_str(), old)) return WriteResult::OpenFailed;
     std::string temporary;
     const int fd = CreateTemporary(target, &temporary);
     if (fd < 0) return WriteResult::OpenFailed;
+    if (exists) KeepMode(fd, old);
     const bool written = WriteAll(fd, static_cast<const char*>(data), size) && FlushFile(fd);
     const bool closed = CloseFile(fd) == 0;
     if (!written || !closed) {

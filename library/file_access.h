@@ -25,7 +25,9 @@ bool PathExists(const char* path);
 bool CreateFolder(const char* path);
 
 // Writes data to a temporary file in the same folder and renames it over
-// path, so that a failed write leaves any old file as it was. OpenFailed:
-// the temporary file could not be created or could not replace path;
+// path, so that a failed write leaves any old file as it was. An existing
+// file is replaced only when the user may write it, and the new file keeps
+// its permission bits. OpenFailed: the old file is write-protected, or the
+// temporary file could not be created or could not replace path;
 // WriteFailed: writing it failed (the temporary file is removed).
 WriteResult WriteFileReplacing(const char* path, const void* data, std::size_t size);

@@ -48,9 +48,24 @@ MsgResult Tell(GameState* s, const char* text, MsgButtons buttons, MsgIcon icon,
 
 }  // namespace
 
-void PuzzlePath(const char* group, const char* name, char (&out)[kNameSize]) {
+bool IsSafePathPart(const char* name) {
+    if (name[0] == '\0' || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+        return false;
+    for (const char* c = name; *c; ++c) {
+        const unsigned char u = static_cast<unsigned char>(*c);
+        if (u == '\\' || u == '/' || u < 0x20 || u == 0x7f) return false;
+    }
+    return true;
+}
+
+bool PuzzlePath(const char* group, const char* name, char (&out)[kNameSize]) {
+    out[0] = '\0';
+    if (!IsSafePathPart(group) || !IsSafePathPart(name)) return false;
     const std::string path = std::string("Puzzles\\") + group + "\\" + name + ".pzk";
+    // A cut path would name another file: refused, never shortened.
+    if (path.size() >= kNameSize) return false;
     CopyName(out, path.c_str());
+    return true;
 }
 
 bool ReadPuzzle(const IniFile& ini, PuzzleRecord* out) {
@@ -155,9 +170,19 @@ std::string BuildPuzzleText(const Grid& cells, int dx, int dy, const char* name)
 void SavePuzzleFile(GameState* state) {
     int dx = 0, dy = 0;
     ExtractFigure(state, state->workGrid, &dx, &dy);
+    // The reader takes at most kMaxPuzzleSize cells each way; a larger figure
+    // would be saved but never read back.
+    if (dx > kMaxPuzzleSize || dy > kMaxPuzzleSize) {
+        Tell(state, "The figure must be less than 160 cells wide and high.", MsgButtons::Ok,
+             MsgIcon::Warning, MsgResult::Ok);
+        return;
+    }
     const std::string text = BuildPuzzleText(state->workGrid, dx, dy, state->currentPuzzle);
     char path[kNameSize];
-    PuzzlePath(state->currentGroup, state->currentPuzzle, path);
+    if (!PuzzlePath(state->currentGroup, state->currentPuzzle, path)) {
+        Tell(state, "Error open file for save.", MsgButtons::Ok, MsgIcon::Error, MsgResult::Ok);
+        return;
+    }
     if (PathExists(path) && Tell(state, "File exist. Overwrite?", MsgButtons::YesNo,
                                  MsgIcon::Question, MsgResult::No) != MsgResult::Yes)
         return;

@@ -12,8 +12,17 @@ struct IniFile;
 constexpr int kMinPuzzleSize = 20;  // DX and DY lie in 20 .. 159
 constexpr int kMaxPuzzleSize = 159;
 
-// "Puzzles\" + group + "\" + name + ".pzk", cut to the buffer.
-void PuzzlePath(const char* group, const char* name, char (&out)[kNameSize]);
+// True when a group or puzzle name may become one part of a path inside the
+// library: not empty, "." or "..", and without '\', '/' or a control
+// character ('\' is an ordinary file-name character on some systems, but
+// the program's paths use it as their separator).
+bool IsSafePathPart(const char* name);
+
+// "Puzzles\" + group + "\" + name + ".pzk". Every puzzle file is read and
+// written through this path, so it is where names are checked: when either
+// name is not IsSafePathPart or the path does not fit the buffer, out is
+// left empty (which no file opens as) and the result is false.
+bool PuzzlePath(const char* group, const char* name, char (&out)[kNameSize]);
 
 // Fills the record from a file; true when it is a valid puzzle. The record
 // is cleared first; after false its content is not meaningful.

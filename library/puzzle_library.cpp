@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "library/file_access.h"
+#include "library/puzzle_file.h"
 
 namespace fs = std::filesystem;
 
@@ -54,17 +55,28 @@ bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 std::vector<std::string> ListGroups() {
-    return ListFolder("Puzzles", true);
+    std::vector<std::string> groups = ListFolder("Puzzles", true);
+    // A folder that PuzzlePath refuses even with a one-character name holds
+    // nothing that could be opened or saved; it is left out.
+    std::erase_if(groups, [](const std::string& g) {
+        char path[kNameSize];
+        return !PuzzlePath(g.c_str(), "x", path);
+    });
+    return groups;
 }
 
 std::vector<std::string> ListPuzzles(const char* group) {
     std::vector<std::string> puzzles;
+    char path[kNameSize];
+    if (!IsSafePathPart(group)) return puzzles;
     for (const std::string& file : ListFolder(std::string("Puzzles\\") + group, false)) {
         if (file.size() < kExtensionLength ||
             file.compare(file.size() - kExtensionLength, kExtensionLength, kPuzzleExtension) != 0)
             continue;
-        puzzles.push_back(
-            file.size() > kExtensionLength ? file.substr(0, file.size() - kExtensionLength) : file);
+        std::string name =
+            file.size() > kExtensionLength ? file.substr(0, file.size() - kExtensionLength) : file;
+        // Only names that open through PuzzlePath are listed.
+        if (PuzzlePath(group, name.c_str(), path)) puzzles.push_back(std::move(name));
     }
     // Cutting the extension can change the order ("a.pzk" and "a b.pzk").
     std::sort(puzzles.begin(), puzzles.end(), NameLess);

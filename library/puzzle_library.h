@@ -8,7 +8,8 @@
 
 #include "model/game_state.h"
 
-// Names of the folders under "Puzzles" (no "." or ".."). Directory order is
+// Names of the folders under "Puzzles" that PuzzlePath accepts as a group
+// (a safe path part that leaves room for a name). Directory order is
 // not defined on every file system, so the names are sorted by name with
 // case ignored (ties by exact name): the same order on every run.
 std::vector<std::string> ListGroups();
@@ -16,7 +17,8 @@ std::vector<std::string> ListGroups();
 // Names of the puzzles of a group: the ".pzk" files of "Puzzles\" + group
 // with the extension cut off (a name of four characters or fewer is kept
 // whole), sorted like ListGroups. The extension is matched exactly, so
-// every listed name opens as PuzzlePath(group, name).
+// every listed name opens as PuzzlePath(group, name); names that PuzzlePath
+// refuses are left out.
 std::vector<std::string> ListPuzzles(const char* group);
 
 // Orders two names with ASCII case ignored, then by their exact bytes.

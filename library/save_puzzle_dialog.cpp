@@ -96,7 +96,9 @@ private:
                 return;
             }
         }
-        if (!CreateFolder(("Puzzles\\" + name).c_str())) {
+        // The group becomes a path part; a name that could leave "Puzzles"
+        // is refused like a folder that cannot be made.
+        if (!IsSafePathPart(name.c_str()) || !CreateFolder(("Puzzles\\" + name).c_str())) {
             Tell(state_, "Error creation group.", MsgIcon::Error);
             return;
         }

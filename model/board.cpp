@@ -60,6 +60,7 @@ void ApplyPuzzle(GameState* s, const PuzzleRecord& puzzle) {
     if (s->mainWindow) s->mainWindow->LayoutBoard();
     s->createMode = 0;
     s->solved = 0;
+    s->fallbackPuzzle = 0;
     if (s->mainWindow) {
         s->mainWindow->UpdateMenuState();
         s->mainWindow->Invalidate(false);

@@ -152,6 +152,10 @@ struct GameState {
 
     // 10.
     std::int32_t solved;
+    // 1 while the default square stands in for a last puzzle that could not
+    // be read: the current names then belong to that other puzzle, so a win
+    // records nothing. Every ApplyPuzzle clears it.
+    std::int32_t fallbackPuzzle;
 
     // 11. sound events
     SoundEvent sounds[kSoundCount];

@@ -42,7 +42,7 @@ void SendCarriedHome(GameState* s) {
 void Win(GameState* s) {
     s->solved = 1;
     Invalidate(s, false);
-    RecordSolved(s, s->currentGroup, s->currentPuzzle);
+    if (s->fallbackPuzzle == 0) RecordSolved(s, s->currentGroup, s->currentPuzzle);
     if (s->mainWindow)
         s->mainWindow->MessageBox("Congratulations! The game is won.", s->title, MsgButtons::Ok,
                                   MsgIcon::None, MsgResult::Ok);

@@ -72,7 +72,16 @@ void ReadSolved(GameState* state, const IniFile& ini) {
     }
 }
 
+// A line break in a value would start a new line, which the reader takes
+// for a key or a section of its own.
+bool HoldsLineBreak(const char* value) {
+    return std::strpbrk(value, "\r\n") != nullptr;
+}
+
+// Writes "key = value"; a value with a line break is left out, so the
+// reader's default applies to it.
 void AppendLine(std::string& s, const char* key, const char* value) {
+    if (HoldsLineBreak(value)) return;
     s += key;
     s += " = ";
     s += value;
@@ -123,9 +132,14 @@ std::string BuildSettingsText(const GameState* st) {
     }
     s += "[SOLVED_PUZZLES]\r\n";
     const int count = std::clamp(st->solvedCount, 0, kMaxSolved);
-    for (int i = 0; i < count; ++i) {
-        AppendLine(s, ("GROUP_" + std::to_string(i)).c_str(), st->solvedList[i].group);
-        AppendLine(s, ("PUZZLE_" + std::to_string(i)).c_str(), st->solvedList[i].puzzle);
+    // The reader stops at the first missing pair, so a left-out entry takes
+    // no number.
+    for (int i = 0, n = 0; i < count; ++i) {
+        const SolvedEntry& e = st->solvedList[i];
+        if (HoldsLineBreak(e.group) || HoldsLineBreak(e.puzzle)) continue;
+        AppendLine(s, ("GROUP_" + std::to_string(n)).c_str(), e.group);
+        AppendLine(s, ("PUZZLE_" + std::to_string(n)).c_str(), e.puzzle);
+        ++n;
     }
     s += "\r\n[WINDOW]\r\n";
     AppendLine(s, "LEFT", st->windowRect.left);

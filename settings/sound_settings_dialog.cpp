@@ -185,6 +185,7 @@ void SoundSettingsDialog::SelectFile() {
     const QString directory = QDir::currentPath();
     QFileDialog chooser(this, QStringLiteral("Please select a wave file"), QString(),
                         QStringLiteral("Wave file (*.wav)"));
+    chooser.setWindowModality(Qt::WindowModal);  // the help window stays usable
     chooser.setFileMode(QFileDialog::ExistingFile);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
     const bool chosen = chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty();
@@ -193,8 +194,11 @@ void SoundSettingsDialog::SelectFile() {
     const QString path = QDir::toNativeSeparators(chooser.selectedFiles().first());
     // A stored path holds at most kNameSize - 1 bytes; a longer one would be
     // cut and point nowhere, so it is refused like a file that cannot be
-    // chosen.
-    if (path.toLocal8Bit().size() >= kNameSize) {
+    // chosen. So is one that the settings file cannot keep as it is: a line
+    // break would split its line, and blanks at either end are trimmed
+    // when it is read back.
+    if (path.toLocal8Bit().size() >= kNameSize || path.contains(u'\r') || path.contains(u'\n') ||
+        path != path.trimmed()) {
         QApplication::beep();
         return;
     }

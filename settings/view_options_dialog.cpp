@@ -296,6 +296,7 @@ void ViewOptionsDialog::ChooseColour(QPushButton* button) {
     for (int i = 0; i < 16; ++i)
         QColorDialog::setCustomColor(CustomColourSlot(i), ColorFromRef(kCustomColours[i]));
     QColorDialog chooser(this);
+    chooser.setWindowModality(Qt::WindowModal);  // the help window stays usable
     chooser.setOption(QColorDialog::DontUseNativeDialog);
     if (chooser.exec() != QDialog::Accepted) return;
     button->setProperty(kColourProperty, RefFromColor(chooser.selectedColor()));

@@ -110,6 +110,22 @@ TEST_F(ClickRoadTest, KeysAndWheelTurnOnlyACarriedPiece) {
     EXPECT_EQ(Only("sound").back(), "sound rotate");
 }
 
+// Letters with Ctrl, Alt or Meta are commands, and wheel events without a
+// vertical step (a touchpad's scroll begin and end) are no turns.
+TEST_F(ClickRoadTest, CommandKeysAndEmptyWheelEventsDoNotTurn) {
+    Click(StorePiecePoint(0));
+    const int o = state_->carriedOrientation;
+    ASSERT_FALSE(window_->action(kCmdSavePuzzle)->isEnabled());  // Ctrl+S reaches the board
+    for (const auto& [key, held] : {std::pair{Qt::Key_S, Qt::ControlModifier},
+                                    {Qt::Key_A, Qt::AltModifier},
+                                    {Qt::Key_S, Qt::AltModifier},
+                                    {Qt::Key_A, Qt::MetaModifier}})
+        QTest::keyClick(board(), key, held);
+    Wheel(0);
+    EXPECT_EQ(state_->carriedOrientation, o);
+    EXPECT_EQ(Only("sound"), std::vector<std::string>{"sound take"});
+}
+
 TEST_F(ClickRoadTest, PopupPicturesTurnTheCarriedPiece) {
     Click(StorePiecePoint(0));
     ASSERT_EQ(state_->orientationCounts[state_->carriedPiece - 1], 8);

@@ -2,10 +2,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QToolButton>
 #include <QWindow>
 
+#include "app/help_viewer.h"
 #include "app_fixture.h"
 #include "model/game_host.h"
+#include "support/modal_driver.h"
 
 namespace {
 
@@ -168,6 +171,44 @@ TEST_F(MenuTest, WindowIsHeldToTheBoardAndTheScreen) {
     // The largest window, its frame included, is the screen.
     const QMargins frame = window_->windowHandle()->frameMargins();
     EXPECT_EQ(window_->maximumSize().grownBy(frame), QGuiApplication::primaryScreen()->size());
+}
+
+}  // namespace
+
+namespace {
+
+// The help window is a window of its own: every dialog of the game leaves
+// it usable.
+TEST_F(MenuTest, HelpWindowTakesClicksWhileADialogIsOpen) {
+    Start();
+    StartCreatePuzzle(state_.get());  // Save puzzle opens with all pieces laid
+    for (int i = 0; i < kPieceCount; ++i) {
+        state_->fieldSlots[i] = {17 + 16 * i, 33 + 5 * i, i + 1, 0};
+        state_->storeSlots[i].piece = 0;
+    }
+    QWidget* help = OpenHelp(0);
+    QToolButton* contents = nullptr;
+    for (QToolButton* b : help->findChildren<QToolButton*>())
+        if (b->text() == QLatin1String("Contents")) contents = b;
+    ASSERT_NE(contents, nullptr);
+    int clicks = 0;
+    QObject::connect(contents, &QToolButton::clicked, [&clicks] { ++clicks; });
+    for (const int command : {kCmdNewGame, kCmdSavePuzzle, kCmdSound, kCmdAbout, kCmdViewOptions}) {
+        SCOPED_TRACE(command);
+        const int before = clicks;
+        QString opened;
+        WhenModal([&](QWidget* w) {
+            opened = w->windowTitle();
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                              contents->mapTo(help, contents->rect().center()));
+            QApplication::processEvents();
+            w->close();
+        });
+        window_->SendCommand(command);
+        EXPECT_FALSE(opened.isEmpty());
+        EXPECT_EQ(clicks, before + 1) << opened.toStdString();
+    }
+    help->close();
 }
 
 }  // namespace

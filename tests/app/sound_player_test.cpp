@@ -51,6 +51,24 @@ TEST_F(SoundPlayerTest, MissingOrBrokenFilePlaysTheDefault) {
     EXPECT_EQ(player.lastFile(), fallback);
 }
 
+// Chunks before "fmt " (as audio editors write them) do not make a wave
+// file unplayable.
+TEST_F(SoundPlayerTest, ChunksBeforeTheFormatAreSkipped) {
+    const QByteArray wave = SoundPlayer::MakeDefaultSound();
+    for (const char* id : {"JUNK", "LIST", "bext"}) {
+        QByteArray chunk(id);
+        const QByteArray payload(27, 'z');  // odd: padded to 28
+        chunk.append("\x1b\0\0\0", 4).append(payload).append('\0');
+        QByteArray file = wave.left(12) + chunk + wave.mid(12);
+        qToLittleEndian(quint32(file.size() - 8), file.data() + 4);
+        const QString name = QStringLiteral("%1.wav").arg(QLatin1String(id));
+        WriteText(name.toStdString(), file.toStdString());
+        SoundPlayer player;
+        player.Play(name.toLocal8Bit().constData());
+        EXPECT_EQ(player.lastFile(), name) << id;
+    }
+}
+
 TEST_F(SoundPlayerTest, ANewSoundReplacesThePlayingOne) {
     WriteText("a.wav", SoundPlayer::MakeDefaultSound().toStdString());
     WriteText("b.wav", SoundPlayer::MakeDefaultSound().toStdString());

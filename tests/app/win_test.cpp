@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app_fixture.h"
+#include "library/puzzle_file.h"
 #include "model/game_host.h"
 
 namespace {
@@ -17,9 +18,18 @@ protected:
         Click(DropPoint(home.col, home.row));
         ASSERT_EQ(state_->carriedPiece, 0) << "piece " << home.piece;
     }
+    // The last puzzle, People/people [006], as a file holding the square.
+    void WriteSquarePuzzle() {
+        auto square = std::make_unique<PuzzleRecord>();
+        MakeDefaultSquare(square.get());
+        QDir().mkpath(QStringLiteral("Puzzles/People"));
+        WriteText("Puzzles/People/people [006].pzk",
+                  BuildPuzzleText(square->cells, square->width, square->height, "people [006]"));
+    }
 };
 
 TEST_F(WinTest, SeventhPieceWinsOnceThenNewGame) {
+    WriteSquarePuzzle();
     Start();
     ModalCloser closer(&log_);
     for (int i = 0; i < kPieceCount; ++i) Place(i);
@@ -53,6 +63,18 @@ TEST_F(WinTest, SeventhPieceWinsOnceThenNewGame) {
     EXPECT_EQ(state_->carriedPiece, 0);
     EXPECT_EQ(Only("message").size(), messages);
     EXPECT_EQ(state_->solvedCount, 1);
+}
+
+// The square stands in for a last puzzle that cannot be read; its names
+// are that other puzzle's, so winning it marks nothing solved.
+TEST_F(WinTest, FallbackSquareWinRecordsNothing) {
+    Start();
+    ModalCloser closer(&log_);
+    for (int i = 0; i < kPieceCount; ++i) Place(i);
+    EXPECT_EQ(state_->solved, 1);
+    EXPECT_EQ(Only("message"),
+              std::vector<std::string>{"message Congratulations! The game is won."});
+    EXPECT_EQ(state_->solvedCount, 0);
 }
 
 TEST_F(WinTest, CreateModeNeverWins) {

@@ -147,7 +147,8 @@ TEST_F(SoundSettingsTest, PlayAndSelectWithoutASelectedRowAsk) {
     Click("selectButton");
     EXPECT_EQ(host.events, (std::vector<std::string>{"message Please select a line in list box.",
                                                      "message Please select a line in list box."}));
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // no file dialog opened
+    // No file dialog opened: the only modal window is the dialog itself.
+    EXPECT_EQ(QApplication::activeModalWidget(), dialog.get());
 }
 
 TEST_F(SoundSettingsTest, PlaySoundsARowEvenWhenItsBoxIsClear) {
@@ -212,27 +213,39 @@ TEST_F(SoundSettingsTest, SelectStoresTheFullPathAndKeepsTheCurrentDirectory) {
     EXPECT_EQ(QString::fromLocal8Bit(state->sounds[kSoundTake].file), chosen);
 }
 
-// A stored path has room for 259 bytes; a longer one is refused rather than
-// stored cut short.
-TEST_F(SoundSettingsTest, SelectRefusesAPathTooLongToStore) {
-    const std::string folder(200, 'd');
-    std::filesystem::create_directory(folder);
-    const std::string name = std::string(60, 'n') + ".wav";
-    WriteText(folder + "/" + name, "RIFF");
-    ASSERT_GE(QDir::current().absoluteFilePath(QString::fromStdString(folder + "/" + name)).size(),
-              kNameSize);
+// A stored path has room for 259 bytes, and the settings file keeps it on
+// one line with blanks at its ends trimmed; a path that would not come back
+// as it is (a full path can only end in a blank), is refused rather than
+// stored.
+TEST_F(SoundSettingsTest, SelectRefusesAPathTheSettingsCannotKeep) {
+    const std::string longFolder(200, 'd');
+    const std::pair<std::string, std::string> kRefused[] = {
+        {longFolder, std::string(60, 'n') + ".wav"},
+        {"w", "a\n[WINDOW].wav"},
+        {"w", "a\r.wav"},
+        {"w", "trail.wav "}};
     Open();
     SelectRow(kSoundRotate);
-    WhenModal([&](QWidget* w) {
-        if (auto* files = qobject_cast<QFileDialog*>(w)) {
-            files->setDirectory(QDir::current().absoluteFilePath(QString::fromStdString(folder)));
-            if (auto* edit = files->findChild<QLineEdit*>("fileNameEdit"))
-                edit->setText(QString::fromStdString(name));
-        }
-        static_cast<QDialog*>(w)->accept();
-    });
-    Click("selectButton");
-    EXPECT_EQ(File(kSoundRotate), ".\\Sound\\rotate.wav");
+    for (const auto& [folder, name] : kRefused) {
+        SCOPED_TRACE(name);
+        std::filesystem::create_directory(folder);
+        WriteText(folder + "/" + name, "RIFF");
+        QString offered;
+        WhenModal([&](QWidget* w) {
+            if (auto* files = qobject_cast<QFileDialog*>(w)) {
+                files->setDirectory(
+                    QDir::current().absoluteFilePath(QString::fromStdString(folder)));
+                if (auto* edit = files->findChild<QLineEdit*>("fileNameEdit"))
+                    edit->setText(QString::fromStdString(name));
+                offered = files->selectedFiles().value(0);
+            }
+            static_cast<QDialog*>(w)->accept();
+        });
+        Click("selectButton");
+        // The dialog did hand the file over; the refusal is ours.
+        EXPECT_TRUE(offered.endsWith(QString::fromStdString(name)));
+        EXPECT_EQ(File(kSoundRotate), ".\\Sound\\rotate.wav");
+    }
 }
 
 TEST_F(SoundSettingsTest, CancelledFileDialogChangesNothing) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "library/puzzle_file.h"
+#include "library/puzzle_library.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -161,8 +162,6 @@ TEST_F(PuzzleFile, PathIsStoredWithBackslashesAndOpensOnEveryPlatform) {
     char path[kNameSize];
     PuzzlePath("People", "people [006]", path);
     EXPECT_STREQ(path, "Puzzles\\People\\people [006].pzk");
-    PuzzlePath(std::string(300, 'g').c_str(), "n", path);
-    EXPECT_EQ(std::string(path).size(), kNameSize - 1u);
 
     std::filesystem::create_directories("Puzzles/People");
     WriteText("Puzzles/People/people [006].pzk", Solid(25, 30));
@@ -171,4 +170,45 @@ TEST_F(PuzzleFile, PathIsStoredWithBackslashesAndOpensOnEveryPlatform) {
     ASSERT_TRUE(ReadPuzzleFile(path, p.get()));
     EXPECT_EQ(p->width, 25);
     EXPECT_EQ(p->height, 30);
+}
+
+// Names come from folder listings and from the settings file. On systems
+// where '\\' is an ordinary file-name character, "..\\..\\decoy" would
+// lead out of the library once the separators are converted; such names,
+// and paths that would have to be cut, are neither listed nor opened.
+TEST_F(PuzzleFile, NamesThatLeaveTheLibraryAreRefused) {
+    const std::string longGroup(250, 'g');
+    struct Case {
+        std::string group, name;
+    };
+    const Case kRefused[] = {{"People", "..\\..\\decoy"},
+                             {"..", "decoy"},
+                             {".", "x"},
+                             {"People", ".."},
+                             {"People", ""},
+                             {"", "x"},
+                             {"People", "a\x01b"},
+                             {"People", "a\nb"},
+                             {"People", "a/b"},
+                             {longGroup, "mine"}};
+    std::filesystem::create_directories("Puzzles/People");
+    std::filesystem::create_directories("Puzzles/" + longGroup);
+    std::filesystem::create_directories("Puzzles/..\\up");
+    WriteText("decoy.pzk", Solid(20, 20));
+    WriteText("Puzzles/decoy.pzk", Solid(20, 20));
+    WriteText("Puzzles/People/..\\..\\decoy.pzk", Solid(20, 20));
+    WriteText("Puzzles/People/a\nb.pzk", Solid(20, 20));
+    WriteText("Puzzles/People/ok.pzk", Solid(20, 20));
+    WriteText("Puzzles/" + longGroup + "/mine.pzk", Solid(20, 20));
+    auto p = std::make_unique<PuzzleRecord>();
+    for (const Case& c : kRefused) {
+        SCOPED_TRACE(c.group + " / " + c.name);
+        char path[kNameSize] = "x";
+        EXPECT_FALSE(PuzzlePath(c.group.c_str(), c.name.c_str(), path));
+        EXPECT_STREQ(path, "");
+        EXPECT_FALSE(ReadPuzzleFile(path, p.get()));
+    }
+    EXPECT_EQ(ListGroups(), (std::vector<std::string>{"People"}));
+    EXPECT_EQ(ListPuzzles("People"), std::vector<std::string>{"ok"});
+    EXPECT_TRUE(ListPuzzles(longGroup.c_str()).empty());
 }

@@ -166,6 +166,85 @@ TEST_F(PuzzleSave, FailedWriteReportsSaveErrorAndKeepsTheOldFile) {
     ExpectUnchanged();
 }
 
+// Names that PuzzlePath refuses (they would lead out of the library, or
+// the path would have to be cut) save nothing anywhere.
+TEST_F(PuzzleSave, RefusedNamesWriteNothing) {
+    const std::string longGroup(250, 'g');
+    std::filesystem::create_directories("Puzzles/" + longGroup);
+    const std::pair<std::string, std::string> kRefused[] = {{"People", "..\\..\\decoy"},
+                                                            {"People", "..\\..\\..\\decoy"},
+                                                            {"..", "decoy"},
+                                                            {"People", "a/b"},
+                                                            {longGroup, "mine"}};
+    for (const auto& [group, name] : kRefused) {
+        SCOPED_TRACE(group + " / " + name);
+        host.events.clear();
+        CopyName(state->currentGroup, group.c_str());
+        CopyName(state->currentPuzzle, name.c_str());
+        SavePuzzleFile(state.get());
+        EXPECT_EQ(host.events, std::vector<std::string>{"message Error open file for save."});
+        ExpectUnchanged();
+    }
+    EXPECT_EQ(CountFiles("."), 1);  // only Puzzles
+    EXPECT_EQ(CountFiles("Puzzles/People"), 0);
+    EXPECT_EQ(CountFiles("Puzzles/" + longGroup), 0);
+}
+
+// The reader takes at most 159 cells each way, so a larger figure is
+// refused before anything is written, and create mode goes on.
+TEST_F(PuzzleSave, FigureOf160CellsIsRefused) {
+    for (const bool wide : {true, false}) {
+        SCOPED_TRACE(wide ? "wide" : "high");
+        host.events.clear();
+        // Slide the last piece out until the figure spans the whole board.
+        PieceSlot &first = state->fieldSlots[0], &last = state->fieldSlots[6];
+        const PieceSlot before[] = {first, last};
+        (wide ? first.col : first.row) = 0;
+        int dx = 0, dy = 0;
+        for (int at = 100; at < kGridSize && (wide ? dx : dy) < kGridSize; ++at) {
+            (wide ? last.col : last.row) = at;
+            (wide ? last.row : last.col) = 40;
+            ExtractFigure(state.get(), state->workGrid, &dx, &dy);
+        }
+        ASSERT_EQ(wide ? dx : dy, kGridSize);
+        SavePuzzleFile(state.get());
+        EXPECT_EQ(host.events,
+                  std::vector<std::string>{
+                      "message The figure must be less than 160 cells wide and high."});
+        EXPECT_EQ(host.boxes.back().caption, "Polyshard");
+        EXPECT_FALSE(std::filesystem::exists(kPath));
+        ExpectUnchanged();
+        first = before[0];
+        last = before[1];
+    }
+}
+
+// Replacing goes through a rename, which needs only the folder's
+// permission; the old file's own permission decides, and is kept.
+TEST_F(PuzzleSave, WriteProtectedFileStaysAndModeIsKept) {
+    namespace fs = std::filesystem;
+    // The write-protected case first: the save of the other one ends create
+    // mode.
+    const fs::perms kModes[] = {
+        fs::perms::owner_read | fs::perms::group_read,
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read};
+    for (const fs::perms mode : kModes) {
+        const bool writable = (mode & fs::perms::owner_write) != fs::perms::none;
+        SCOPED_TRACE(writable ? "writable" : "write-protected");
+        host.events.clear();
+        fs::remove(kPath);
+        WriteText(kPath, "old");
+        fs::permissions(kPath, mode);
+        host.nextAnswer = MsgResult::Yes;
+        SavePuzzleFile(state.get());
+        EXPECT_EQ(host.Only("message").back(),
+                  writable ? "message Puzzle saved." : "message Error open file for save.");
+        EXPECT_EQ(ReadText(kPath) == "old", !writable);
+        EXPECT_EQ(fs::status(kPath).permissions(), mode);
+        EXPECT_EQ(CountFiles("Puzzles/People"), 1);
+    }
+}
+
 TEST(PuzzleExtract, EmptyFieldGivesAnEmptyFigure) {
     RecordingHost host;
     auto state = MakeGameState(&host);

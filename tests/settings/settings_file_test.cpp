@@ -205,3 +205,29 @@ TEST(WindowRect, SavedRectMustLieOnTheScreen) {
     EXPECT_TRUE(same(ChooseWindowRect({0, 0, 0, 0}, screen, work), {0, 0, 0, 0}));
     EXPECT_TRUE(same(ChooseWindowRect({-32000, -32000, -31840, -31972}, screen, work), work));
 }
+
+// A value with a line break would split its line: a "[WINDOW]" inside it
+// would override the real section at the next start. Such a value is left
+// out and reads back as the default.
+TEST_F(Settings, ValuesWithLineBreaksAreLeftOut) {
+    const char* const kBreaks[] = {"\r\n[WINDOW]\r\nLEFT = 5", "x\n[WINDOW]", "x\r[SOUND]"};
+    for (const char* bad : kBreaks) {
+        SCOPED_TRACE(testing::PrintToString(bad));
+        CopyName(state->currentGroup, bad);
+        CopyName(state->currentPuzzle, bad);
+        CopyName(state->sounds[2].file, bad);
+        state->solvedCount = 2;
+        CopyName(state->solvedList[0].group, bad);
+        CopyName(state->solvedList[0].puzzle, "p");
+        CopyName(state->solvedList[1].group, "g");
+        CopyName(state->solvedList[1].puzzle, "p");
+        state->windowRect = {10, 20, 30, 40};
+        auto loaded = Load(BuildSettingsText(state.get()));
+        EXPECT_STREQ(loaded->currentGroup, "People");
+        EXPECT_STREQ(loaded->currentPuzzle, "people [006]");
+        EXPECT_STREQ(loaded->sounds[2].file, ".\\Sound\\level is completed.wav");
+        ASSERT_EQ(loaded->solvedCount, 1);
+        EXPECT_STREQ(loaded->solvedList[0].group, "g");
+        EXPECT_EQ(loaded->windowRect.left, 10);
+    }
+}
