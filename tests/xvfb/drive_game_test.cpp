@@ -90,11 +90,14 @@ protected:
         ASSERT_TRUE(game.waitForStarted(5000));
         const std::string pid = std::to_string(game.processId());
         // The launcher execs the program, so the pid is the game's.
-        for (int i = 0; i < 100 && window_.empty(); ++i) {
+        for (int i = 0; i < 300 && window_.empty(); ++i) {  // up to 30 s on a busy machine
             window_ = Shell("xdotool search --onlyvisible --pid " + pid + " --name '^Polyshard$'");
             if (window_.empty()) QThread::msleep(100);
         }
-        ASSERT_FALSE(window_.empty()) << "no game window";
+        ASSERT_FALSE(window_.empty())
+            << "no game window; the game is "
+            << (game.state() == QProcess::NotRunning ? "gone" : "running") << ", exit code "
+            << game.exitCode() << ": " << game.readAllStandardError().toStdString();
         window_ = window_.substr(0, window_.find('\n'));
         QThread::msleep(300);
     }
