@@ -2,8 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "library/file_access.h"
 #include "library/puzzle_file.h"
+#include "library/puzzle_library.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -171,4 +174,27 @@ TEST_F(PuzzleFile, PathIsStoredWithBackslashesAndOpensOnEveryPlatform) {
     ASSERT_TRUE(ReadPuzzleFile(path, p.get()));
     EXPECT_EQ(p->width, 25);
     EXPECT_EQ(p->height, 30);
+}
+
+// Names outside ASCII (UTF-8 here) are listed as they were written, and every
+// listed puzzle opens: the listing and the file calls agree on every platform.
+TEST_F(PuzzleFile, ListedPuzzlesOpenWhateverTheirCharacters) {
+    const std::vector<std::string> groups = {"Caf\xc3\xa9", "People", "\xe4\xb8\xad\xe6\x96\x87"};
+    ASSERT_TRUE(CreateFolder("Puzzles"));
+    for (const std::string& group : groups) {
+        ASSERT_TRUE(CreateFolder(("Puzzles\\" + group).c_str()));
+        char path[kNameSize];
+        PuzzlePath(group.c_str(), "n\xc3\xbc [001]", path);
+        const std::string text = Solid(25, 30);
+        ASSERT_EQ(WriteFileReplacing(path, text.data(), text.size()), WriteResult::Ok);
+    }
+    EXPECT_EQ(ListGroups(), groups);
+    for (const std::string& group : ListGroups()) {
+        ASSERT_EQ(ListPuzzles(group.c_str()), std::vector<std::string>{"n\xc3\xbc [001]"});
+        char path[kNameSize];
+        PuzzlePath(group.c_str(), "n\xc3\xbc [001]", path);
+        auto p = std::make_unique<PuzzleRecord>();
+        EXPECT_TRUE(ReadPuzzleFile(path, p.get())) << group;
+        EXPECT_EQ(p->width, 25);
+    }
 }
