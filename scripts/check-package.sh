@@ -46,7 +46,8 @@ cp "${debs[0]}" "$deb"
 chmod 644 "$deb"
 echo "$(basename "$deb"): $(du -k "$deb" | cut -f1) kB"
 dpkg-deb -f "$deb" Depends
-dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' | grep -v '/$' >"$work/files"
+dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./|/|' | grep -v '/$' >"$work/files"
+echo "$(wc -l <"$work/files") files"
 
 echo "== Installing it"
 apt-get install "${apt_opts[@]}" --no-install-recommends "$deb" >"$work/install.log" 2>&1 ||
