@@ -8,10 +8,16 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
 #include <direct.h>
 #include <io.h>
 #include <process.h>
 #include <windows.h>
+// windows.h names a function of its own ReplaceFile.
+#undef ReplaceFile
 #else
 #include <unistd.h>
 #endif
@@ -21,14 +27,26 @@ namespace {
 #ifdef _WIN32
 constexpr char kSeparator = '\\', kOther = '/';
 using StatRecord = struct _stat64;
+// Paths are UTF-8, as std::filesystem hands out the names of listed folders
+// and files; the wide calls then open every name that a listing shows, also
+// those outside the system code page.
+std::wstring Wide(const char* p) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, p, -1, nullptr, 0);
+    if (n <= 0) return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, p, -1, wide.data(), n);
+    wide.pop_back();
+    return wide;
+}
 int StatPath(const char* p, StatRecord* s) {
-    return _stat64(p, s);
+    return _wstat64(Wide(p).c_str(), s);
 }
 int OpenNew(const char* p) {
-    return _open(p, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return _wopen(Wide(p).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                  _S_IREAD | _S_IWRITE);
 }
 int OpenRead(const char* p) {
-    return _open(p, _O_RDONLY | _O_BINARY);
+    return _wopen(Wide(p).c_str(), _O_RDONLY | _O_BINARY);
 }
 long long WriteSome(int fd, const char* d, std::size_t n) {
     return _write(fd, d, static_cast<unsigned>(n > (1u << 30) ? (1u << 30) : n));
@@ -46,10 +64,14 @@ int ProcessId() {
     return _getpid();
 }
 bool ReplaceFile(const char* from, const char* to) {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+void RemoveFile(const char* p) {
+    _wremove(Wide(p).c_str());
 }
 bool MakeFolder(const char* p) {
-    return _mkdir(p) == 0;
+    return _wmkdir(Wide(p).c_str()) == 0;
 }
 bool IsRegular(const StatRecord& s) {
     return (s.st_mode & _S_IFREG) != 0;
@@ -87,6 +109,9 @@ int ProcessId() {
 }
 bool ReplaceFile(const char* from, const char* to) {
     return std::rename(from, to) == 0;
+}
+void RemoveFile(const char* p) {
+    std::remove(p);
 }
 bool MakeFolder(const char* p) {
     return mkdir(p, 0777) == 0;
@@ -179,11 +204,11 @@ WriteResult WriteFileReplacing(const char* path, const void* data, std::size_t s
     const bool written = WriteAll(fd, static_cast<const char*>(data), size) && FlushFile(fd);
     const bool closed = CloseFile(fd) == 0;
     if (!written || !closed) {
-        std::remove(temporary.c_str());
+        RemoveFile(temporary.c_str());
         return WriteResult::WriteFailed;
     }
     if (!ReplaceFile(temporary.c_str(), target.c_str())) {
-        std::remove(temporary.c_str());
+        RemoveFile(temporary.c_str());
         return WriteResult::OpenFailed;
     }
     return WriteResult::Ok;

@@ -28,16 +28,26 @@ int CompareIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+// Names are UTF-8 both ways, as the file calls of file_access take them (the
+// plain string forms of a path use the system code page on Windows).
+fs::path PathOfName(const std::string& name) {
+    return fs::path(std::u8string(name.begin(), name.end()));
+}
+std::string NameOfPath(const fs::path& path) {
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
 // The entries of a folder that are (or are not) folders themselves. A
 // missing or unreadable folder gives an empty list.
 std::vector<std::string> ListFolder(const std::string& folder, bool wantFolders) {
     std::vector<std::string> names;
     std::error_code error;
-    fs::directory_iterator it(NativePath(folder.c_str()), error);
+    fs::directory_iterator it(PathOfName(NativePath(folder.c_str())), error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         std::error_code typeError;
         const bool isFolder = it->is_directory(typeError);
-        if (isFolder == wantFolders) names.push_back(it->path().filename().string());
+        if (isFolder == wantFolders) names.push_back(NameOfPath(it->path().filename()));
     }
     std::sort(names.begin(), names.end(), NameLess);
     return names;

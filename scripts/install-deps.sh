@@ -7,6 +7,10 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
   xvfb xauth xdotool imagemagick poppler-utils pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev clang-format fonts-dejavu-core ccache x11-utils
+  # the Debian package and its checks
+  dpkg-dev file desktop-file-utils appstream man-db
+  # the core for Windows: mingw-w64, GoogleTest's sources, Wine
+  g++-mingw-w64-x86-64-posix googletest wine64
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build, the same tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers.
+# Builds everything and runs every test: the normal build, the Debian
+# package (installed on this machine and removed again), the core built for
+# Windows under Wine, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the fuzzers.
 # Starts the X server and the sound server the tests need, and stops them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -51,6 +53,12 @@ run_suite() {  # build dir, extra cmake args...
 
 echo "== Build and tests"
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+echo "== The Debian package, as a player installs it"
+bash scripts/check-package.sh "$root/build-test"
+
+echo "== The core built for Windows, under Wine"
+bash scripts/run-windows-tests.sh "$root/build-windows"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -17,6 +17,8 @@ protected:
         fs::create_directories("data/Figures/People");
         WriteText("data/Puzzles/People/a.pzk", "shipped a");
         WriteText("data/Figures/People/a.txt", "authoring input");
+        fs::create_directories("data/screenshots");
+        WriteText("data/screenshots/playing.png", "for software centres");
         WriteText("data/larkspur.url", "shipped url");
         // Stands in for the program: shows where and how it was started.
         WriteText("fake-game", "#!/bin/sh\necho \"$(pwd) $*\"\n");
@@ -45,6 +47,7 @@ TEST_F(LauncherTest, FirstStartCopiesLaterStartsOnlyAdd) {
     EXPECT_EQ(ReadText((Game() / "Puzzles/People/a.pzk").string()), "shipped a");
     EXPECT_EQ(ReadText((Game() / "larkspur.url").string()), "shipped url");
     EXPECT_FALSE(fs::exists(Game() / "Figures"));
+    EXPECT_FALSE(fs::exists(Game() / "screenshots"));
 
     // The player changes one file and has puzzles of their own; a new
     // puzzle ships and one shipped file was deleted.

@@ -8,8 +8,9 @@
 using FileAccess = TempDirTest;
 
 TEST_F(FileAccess, BothSeparatorsAreAccepted) {
-    EXPECT_EQ(NativePath("Puzzles\\People\\a b.pzk"), "Puzzles/People/a b.pzk");
-    EXPECT_EQ(NativePath("Puzzles/People\\x"), "Puzzles/People/x");
+    const std::string s(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    EXPECT_EQ(NativePath("Puzzles\\People\\a b.pzk"), "Puzzles" + s + "People" + s + "a b.pzk");
+    EXPECT_EQ(NativePath("Puzzles/People\\x"), "Puzzles" + s + "People" + s + "x");
     ASSERT_TRUE(CreateFolder("Puzzles"));
     ASSERT_TRUE(CreateFolder("Puzzles\\People"));
     EXPECT_FALSE(CreateFolder("Puzzles\\People")) << "exists already";

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -12,14 +10,19 @@
 #include <iterator>
 #include <string>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 class TempDirTest : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = std::filesystem::current_path();
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "polyshard-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        dir_ = MakeUniqueFolder();
+        ASSERT_FALSE(dir_.empty());
         std::filesystem::current_path(dir_);
     }
     void TearDown() override {
@@ -46,7 +49,29 @@ protected:
 
     std::filesystem::path previous_;
     std::filesystem::path dir_;
+
+private:
+    // A new folder under the system's temporary folder; empty on failure.
+    static std::filesystem::path MakeUniqueFolder() {
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+#ifdef _WIN32
+        static unsigned counter = 0;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::filesystem::path dir =
+                base / ("polyshard-" + std::to_string(_getpid()) + "-" + std::to_string(counter++));
+            std::error_code error;
+            if (std::filesystem::create_directory(dir, error)) return dir;
+        }
+        return {};
+#else
+        std::string pattern = (base / "polyshard-XXXXXX").string();
+        return mkdtemp(pattern.data()) ? std::filesystem::path(pattern) : std::filesystem::path();
+#endif
+    }
 };
+
+#ifndef _WIN32
+#define POLYSHARD_HAS_FILE_SIZE_LIMIT 1
 
 // While it lives, writes beyond `bytes` fail (EFBIG instead of the signal):
 // a stand-in for a full disk that works for every user, root included.
@@ -70,3 +95,4 @@ private:
     rlimit old_{};
     void (*previousHandler_)(int) = nullptr;
 };
+#endif

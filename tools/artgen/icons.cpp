@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QString>
 
 namespace {
 
@@ -62,17 +63,32 @@ void DrawPiece(QPainter& p, const QPolygonF& shape, QColor colour, double rim) {
     p.drawPolygon(shape);
 }
 
-// The tangram square in `box` (square), one small triangle lifted out a
-// little so the picture reads as a puzzle rather than a tile.
+// Piece i of the tangram square in `box` (square), in pixels; in the
+// detailed picture one small triangle is lifted out a little so the picture
+// reads as a puzzle rather than a tile, and the pieces have gaps.
+QPolygonF PlacedPiece(const TangramPiece& piece, std::size_t i, const QRectF& box, bool detailed) {
+    double unit = box.width() / 4.0;
+    QPolygonF shape;
+    QPointF lift = i == 3 && detailed ? QPointF(0.22, -0.22) : QPointF();
+    for (QPointF q : piece.shape) shape << box.topLeft() + (q + lift) * unit;
+    return detailed ? Inset(shape, unit * 0.05) : shape;
+}
+
+// Where the icon of `size` pixels puts its tangram square. Room at the top
+// right for the lifted triangle; at 16 pixels the pieces fill the icon so
+// their edges fall on whole pixels.
+QRectF IconSquare(double size, bool detailed) {
+    double margin = detailed ? size * 0.06 : 0.0;
+    double lift = detailed ? size * 0.06 : 0.0;
+    double side = size - 2 * margin - lift;
+    return QRectF(margin, margin + lift, side, side);
+}
+
 void DrawTangram(QPainter& p, const QRectF& box, bool detailed) {
     double unit = box.width() / 4.0;
     std::vector<TangramPiece> pieces = TangramSquare();
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-        QPolygonF shape;
-        QPointF lift = i == 3 && detailed ? QPointF(0.22, -0.22) : QPointF();
-        for (QPointF q : pieces[i].shape) shape << box.topLeft() + (q + lift) * unit;
-        double gap = detailed ? unit * 0.05 : 0.0;
-        if (gap > 0) shape = Inset(shape, gap);
+        QPolygonF shape = PlacedPiece(pieces[i], i, box, detailed);
         if (detailed) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0, 0, 0, 50));
@@ -95,14 +111,51 @@ QImage MakeProgramIcon(int size) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     bool detailed = size >= 32;
-    // Room at the top right for the lifted triangle; at 16 pixels the pieces
-    // fill the icon so their edges fall on whole pixels.
-    double margin = detailed ? size * 0.06 : 0.0;
-    double lift = detailed ? size * 0.06 : 0.0;
-    double side = size - 2 * margin - lift;
-    DrawTangram(p, QRectF(margin, margin + lift, side, side), detailed);
+    DrawTangram(p, IconSquare(size, detailed), detailed);
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QByteArray MakeProgramIconSvg() {
+    const double size = 256, unit = IconSquare(size, true).width() / 4.0;
+    auto points = [](const QPolygonF& shape) {
+        QStringList list;
+        for (QPointF q : shape)
+            list << QString("%1,%2").arg(q.x(), 0, 'f', 2).arg(q.y(), 0, 'f', 2);
+        return list.join(' ');
+    };
+    QString svg = QString(
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                      "viewBox=\"0 0 %1 %1\">\n")
+                      .arg(size);
+    // The same pieces, shadows, light and rims as the detailed PNG icon.
+    std::vector<TangramPiece> pieces = TangramSquare();
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const QPolygonF shape = PlacedPiece(pieces[i], i, IconSquare(size, true), true);
+        const QRectF b = shape.boundingRect();
+        const QColor c = pieces[i].colour;
+        svg += QString(
+                   "  <linearGradient id=\"g%1\" gradientUnits=\"userSpaceOnUse\" x1=\"%2\" "
+                   "y1=\"%3\" x2=\"%4\" y2=\"%5\"><stop offset=\"0\" stop-color=\"%6\"/>"
+                   "<stop offset=\"1\" stop-color=\"%7\"/></linearGradient>\n")
+                   .arg(i)
+                   .arg(b.left(), 0, 'f', 2)
+                   .arg(b.top(), 0, 'f', 2)
+                   .arg(b.right(), 0, 'f', 2)
+                   .arg(b.bottom(), 0, 'f', 2)
+                   .arg(c.lighter(118).name(), c.darker(108).name());
+        svg += QString("  <polygon points=\"%1\" fill=\"#000\" fill-opacity=\"0.196\"/>\n")
+                   .arg(points(shape.translated(unit * 0.04, unit * 0.06)));
+        svg += QString(
+                   "  <polygon points=\"%1\" fill=\"url(#g%2)\" stroke=\"%3\" "
+                   "stroke-width=\"%4\" stroke-linejoin=\"round\"/>\n")
+                   .arg(points(shape))
+                   .arg(i)
+                   .arg(c.darker(150).name())
+                   .arg(unit * 0.03, 0, 'f', 2);
+    }
+    svg += "</svg>\n";
+    return svg.toUtf8();
 }
 
 QImage MakeTreeIcon(TreeIcon kind) {

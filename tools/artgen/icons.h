@@ -2,6 +2,7 @@
 // picture of the About box.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 enum class TreeIcon { Dash, Tick, Folder };
@@ -13,6 +14,8 @@ constexpr int kAboutHeight = 63;
 
 // The tangram square in seven colours on a transparent ground.
 QImage MakeProgramIcon(int size);
+// The same picture as a scalable SVG document (drawn like the large icons).
+QByteArray MakeProgramIconSvg();
 // 16 x 16 with transparency.
 QImage MakeTreeIcon(TreeIcon kind);
 QImage MakeAboutPicture();

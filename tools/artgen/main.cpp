@@ -2,12 +2,14 @@
 //
 //   artgen <images folder> [<preview.png>]
 //
-// Writes skin_<id>.png, pattern_<id>.png, icon.png (256), icon_32.png,
-// icon_16.png, tree_dash.png, tree_tick.png, tree_folder.png and about.png.
+// Writes skin_<id>.png, pattern_<id>.png, icon.png (256), icon_<size>.png
+// (128, 64, 48, 32, 16: the desktop's icon sizes), icon.svg, tree_dash.png,
+// tree_tick.png, tree_folder.png and about.png.
 // The output is the same on every run: all randomness has fixed seeds.
 // With a second argument it also writes a contact sheet of all pictures,
 // the skins halved and the patterns tiled, for checking them by eye.
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <cstdio>
 #include <utility>
@@ -28,8 +30,8 @@ std::vector<Named> MakeAll() {
     for (const PatternInfo& p : kPatterns)
         all.emplace_back(QString("pattern_%1.png").arg(p.bitmapId), MakePattern(p.bitmapId));
     all.emplace_back("icon.png", MakeProgramIcon(256));
-    all.emplace_back("icon_32.png", MakeProgramIcon(32));
-    all.emplace_back("icon_16.png", MakeProgramIcon(16));
+    for (int size : {128, 64, 48, 32, 16})
+        all.emplace_back(QString("icon_%1.png").arg(size), MakeProgramIcon(size));
     all.emplace_back("tree_dash.png", MakeTreeIcon(TreeIcon::Dash));
     all.emplace_back("tree_tick.png", MakeTreeIcon(TreeIcon::Tick));
     all.emplace_back("tree_folder.png", MakeTreeIcon(TreeIcon::Folder));
@@ -76,6 +78,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(name));
             return 1;
         }
+    }
+    QFile svg(folder.filePath("icon.svg"));
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(MakeProgramIconSvg()) < 0) {
+        std::fprintf(stderr, "artgen: cannot write icon.svg\n");
+        return 1;
     }
     if (argc > 2 && !ContactSheet(all).save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "artgen: cannot write %s\n", argv[2]);
