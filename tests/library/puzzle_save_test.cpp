@@ -2,6 +2,9 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "library/puzzle_file.h"
 #include "model/board.h"
@@ -173,13 +176,15 @@ TEST_F(PuzzleSave, FailedWriteReportsSaveErrorAndKeepsTheOldFile) {
 // the path would have to be cut) save nothing anywhere.
 TEST_F(PuzzleSave, RefusedNamesWriteNothing) {
     const std::string longGroup(250, 'g');
+    std::vector<std::pair<std::string, std::string>> refused = {{"People", "..\\..\\decoy"},
+                                                                {"People", "..\\..\\..\\decoy"},
+                                                                {"..", "decoy"},
+                                                                {"People", "a/b"}};
+#ifndef _WIN32  // Windows itself keeps folders that long from being made
     std::filesystem::create_directories("Puzzles/" + longGroup);
-    const std::pair<std::string, std::string> kRefused[] = {{"People", "..\\..\\decoy"},
-                                                            {"People", "..\\..\\..\\decoy"},
-                                                            {"..", "decoy"},
-                                                            {"People", "a/b"},
-                                                            {longGroup, "mine"}};
-    for (const auto& [group, name] : kRefused) {
+    refused.push_back({longGroup, "mine"});
+#endif
+    for (const auto& [group, name] : refused) {
         SCOPED_TRACE(group + " / " + name);
         host.events.clear();
         CopyName(state->currentGroup, group.c_str());
@@ -190,7 +195,9 @@ TEST_F(PuzzleSave, RefusedNamesWriteNothing) {
     }
     EXPECT_EQ(CountFiles("."), 1);  // only Puzzles
     EXPECT_EQ(CountFiles("Puzzles/People"), 0);
+#ifndef _WIN32
     EXPECT_EQ(CountFiles("Puzzles/" + longGroup), 0);
+#endif
 }
 
 // The reader takes at most 159 cells each way, so a larger figure is
@@ -235,6 +242,8 @@ TEST_F(PuzzleSave, WriteProtectedFileStaysAndModeIsKept) {
         const bool writable = (mode & fs::perms::owner_write) != fs::perms::none;
         SCOPED_TRACE(writable ? "writable" : "write-protected");
         host.events.clear();
+        if (fs::exists(kPath))
+            fs::permissions(kPath, fs::perms::owner_write, fs::perm_options::add);
         fs::remove(kPath);
         WriteText(kPath, "old");
         fs::permissions(kPath, mode);
@@ -243,7 +252,12 @@ TEST_F(PuzzleSave, WriteProtectedFileStaysAndModeIsKept) {
         EXPECT_EQ(host.Only("message").back(),
                   writable ? "message Puzzle saved." : "message Error open file for save.");
         EXPECT_EQ(ReadText(kPath) == "old", !writable);
+#ifdef _WIN32  // Windows keeps only a read-only flag
+        EXPECT_EQ(fs::status(kPath).permissions() & fs::perms::owner_write,
+                  mode & fs::perms::owner_write);
+#else
         EXPECT_EQ(fs::status(kPath).permissions(), mode);
+#endif
         EXPECT_EQ(CountFiles("Puzzles/People"), 1);
     }
 }
