@@ -7,8 +7,8 @@
 
 #include "library/puzzle_file.h"
 #include "model/pieces.h"
-#include "tools/silhouette.h"
 #include "solver/solver.h"
+#include "tools/silhouette.h"
 #include "tools/tool_commands.h"
 
 namespace {

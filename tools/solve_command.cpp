@@ -5,8 +5,8 @@
 
 #include "library/puzzle_file.h"
 #include "model/pieces.h"
-#include "tools/placements.h"
 #include "solver/solver.h"
+#include "tools/placements.h"
 #include "tools/tool_commands.h"
 
 int RunSolve(const ToolArgs& args) {

@@ -11,8 +11,8 @@
 
 #include "library/puzzle_file.h"
 #include "model/pieces.h"
-#include "tools/placements.h"
 #include "solver/solver.h"
+#include "tools/placements.h"
 
 namespace fs = std::filesystem;
 
