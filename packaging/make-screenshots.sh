@@ -27,7 +27,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # A game folder whose settings open a library puzzle in a window that fills
 # the 1280 x 800 screen (without a window manager there is no frame).
 mkdir -p "$work/game"
-printf '%s\r\n' "[LAST]" "FILE = animals [004]" "FOLDER = Animals" "" \
+printf '%s\r\n' "[LAST]" "FILE = animals [003]" "FOLDER = Animals" "" \
   "[WINDOW]" "LEFT = 0" "TOP = 0" "RIGHT = 1280" "BOTTOM = 800" >"$work/game/Polyshard.ini"
 QT_QPA_PLATFORM=xcb POLYSHARD_GAME_DIR="$work/game" POLYSHARD_DATA="$root/data" \
   POLYSHARD_BIN="$build/polyshard" bash scripts/polyshard-launch >/dev/null 2>&1 &
@@ -37,14 +37,18 @@ wid=$(timeout 30 xdotool search --sync --onlyvisible --pid "$game" --name Polysh
 sleep 2
 
 shot() { /usr/bin/import -window root "$work/shot.png" && /usr/bin/convert "$work/shot.png" -strip "$out/$1"; }
-# Take the large triangle at the store's top left and carry it over the field.
-xdotool mousemove --window "$wid" "${TAKE_X:-200}" "${TAKE_Y:-150}" click 1
+# Three hints lay three pieces; the keys take the parallelogram and carry it
+# over the field (the keyboard needs no pixel positions of the layout).
+xdotool mousemove --window "$wid" 20 780 click 1
+sleep 0.3
+xdotool key --window "$wid" --delay 400 ctrl+h ctrl+h ctrl+h
 sleep 0.5
-xdotool mousemove --window "$wid" "${CARRY_X:-760}" "${CARRY_Y:-330}"
+xdotool key --window "$wid" 7
+xdotool key --window "$wid" --delay 50 shift+Right shift+Right shift+Right shift+Right shift+Down
 sleep 1
 shot playing.png
-# Back to the store, then Game > New.
-xdotool mousemove --window "$wid" "${TAKE_X:-200}" "${TAKE_Y:-150}" click 1
+# Home again, then Game > New.
+xdotool key --window "$wid" Escape
 sleep 0.5
 xdotool key --window "$wid" ctrl+n
 sleep 2
