@@ -2,6 +2,12 @@
 # Writes the placement files under data/Figures from the design sheets here.
 # The convex shapes come from shapes.py (slow; run it on its own).
 # usage: tools/figures/make_figures.sh path/to/polyshard-puzzle
+#
+# Since the groups were renumbered by difficulty (tools/order_library.sh) and
+# some figures were redrawn straight in their placement files, the placement
+# files under data/Figures are the source of the library. The sheets here
+# keep the first drawings under their first numbers: running this script
+# would bring those back, so use it only for a group that is drawn afresh.
 set -eu
 cd "$(dirname "$0")"
 tool=$1
