@@ -23,7 +23,12 @@ import tangram as t
 LETTER = {"s": [1, 2], "m": [3], "l": [4, 5], "q": [6], "p": [7]}
 
 
-def parse(path):
+def parse(path, place=None):
+    """Reads a sheet into [name, title, pieces, line] figures. place turns one
+    item's words into (letter, orientation, col, row), given the pieces of
+    the figure so far; by default an item is CODE col row."""
+    place = place or (lambda code, args, done: (code[0], int(code[1:]), int(args[0]),
+                                                int(args[1])))
     figures = []
     cur = None
     for n, line in enumerate(open(path), 1):
@@ -37,10 +42,8 @@ def parse(path):
             continue
         for item in line.split(";"):
             item = item.split()
-            if not item:
-                continue
-            code, col, row = item[0], int(item[1]), int(item[2])
-            cur[2].append((code[0], int(code[1:]), col, row))
+            if item:
+                cur[2].append(place(item[0], item[1:], cur[2]))
     return figures
 
 

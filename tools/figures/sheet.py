@@ -44,22 +44,7 @@ def place(code, args, done):
 
 
 def parse(path):
-    figures = []
-    cur = None
-    for n, line in enumerate(open(path), 1):
-        line = line.split("#")[0].strip()
-        if not line:
-            continue
-        if line.startswith("=="):
-            name, _, title = line[2:].partition(":")
-            cur = [name.strip(), title.strip(), [], n]
-            figures.append(cur)
-            continue
-        for item in line.split(";"):
-            item = item.split()
-            if item:
-                cur[2].append(place(item[0], item[1:], cur[2]))
-    return figures
+    return design.parse(path, place)
 
 
 if __name__ == "__main__":
