@@ -141,18 +141,24 @@ Rgb BenedettiAt(float x, float y) {
     return Scale(c, 1.0f + 0.02f * NoiseAt(MakeLattice(2, 2), x, y, 47));
 }
 
+// A polished stone: each piece is cut from its own part of the slab (v), lit
+// by a pale highlight over a fairly dark rim.
+AtlasLook StoneLook(const PieceVariety& v, Rgb (*stoneAt)(float, float), Rgb plain, Rgb highlight) {
+    AtlasLook look;
+    look.material = [&v, stoneAt](const PiecePixel& p) {
+        return Toned(v, p, stoneAt(OffsetX(v, p), OffsetY(v, p)));
+    };
+    look.plain = plain;
+    look.highlight = highlight;
+    look.shadow = 0.5f;
+    return look;
+}
+
 AtlasLook Benedetti() {
     static const PieceVariety v = {{0, 200, 0, 560, 380, 0, 760, 120},
                                    {0, 180, 0, 520, 300, 0, 160, 600},
                                    {0, 1.0f, 0, 0.88f, 0.96f, 0, 1.04f, 0.92f}};
-    AtlasLook look;
-    look.material = [](const PiecePixel& p) {
-        return Toned(v, p, BenedettiAt(OffsetX(v, p), OffsetY(v, p)));
-    };
-    look.plain = {150, 136, 112};
-    look.highlight = {255, 250, 238};
-    look.shadow = 0.5f;
-    return look;
+    return StoneLook(v, BenedettiAt, {150, 136, 112}, {255, 250, 238});
 }
 
 // Travertine: warm layered limestone with bands of lighter and darker stone
@@ -181,14 +187,7 @@ AtlasLook Travertine() {
     static const PieceVariety v = {{0, 180, 0, 640, 360, 0, 220, 820},
                                    {0, 140, 0, 300, 520, 0, 620, 240},
                                    {0, 1.04f, 0, 0.88f, 0.97f, 0, 1.08f, 0.92f}};
-    AtlasLook look;
-    look.material = [](const PiecePixel& p) {
-        return Toned(v, p, TravertineAt(OffsetX(v, p), OffsetY(v, p)));
-    };
-    look.plain = {130, 104, 72};
-    look.highlight = {255, 246, 226};
-    look.shadow = 0.5f;
-    return look;
+    return StoneLook(v, TravertineAt, {130, 104, 72}, {255, 246, 226});
 }
 
 // Glazed ceramic: every piece is a slab in its own blue-green glaze, laid
