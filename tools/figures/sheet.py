@@ -43,8 +43,11 @@ def place(code, args, done):
     return letter, o, oc + ox - vx + dx, orow + oy - vy + dy
 
 
+_design_parse = design.parse
+
+
 def parse(path):
-    return design.parse(path, place)
+    return _design_parse(path, place)
 
 
 if __name__ == "__main__":
