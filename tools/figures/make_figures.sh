@@ -28,6 +28,6 @@ python3 blocks.py letters.txt Letters "$tool" --write
 python3 blocks.py numbers.txt Numbers "$tool" --write
 python3 design.py numbers_drawn.txt Numbers --write
 python3 blocks.py shapes_blocks.txt "Geometric shapes" "$tool" --write
-python3 sheet.py sports.txt "Sports and games" --write
+python3 design.py sports.txt "Sports and games" --write
 python3 sheet.py plants.txt Plants --write
 python3 blocks.py plants_blocks.txt Plants "$tool" --write
