@@ -1,10 +1,12 @@
 """Turns a placement file by 45 degrees counter-clockwise (or clockwise with
 --cw). A figure laid with straight pieces (legs of 14 along the axes) comes
 out laid with slanted ones (legs of 14 on the diagonals, 10 + 10 on the
-board), and the other way round: a point (14i, 14j) goes to (10(i+j),
-10(j-i)), a point (7i, 7j) to (5(i+j), 5(j-i)). Each piece keeps its number and takes the orientation whose outline
-matches its turned corners, so the result is again an exact layout; make
-checks it.
+board), and the other way round. Turning counter-clockwise, a point
+(14i, 14j) of a straight layout goes to (10(i+j), 10(j-i)), one drawn on
+half blocks (7i, 7j) to (5(i+j), 5(j-i)); a point (10i, 10j) of a slanted
+layout goes to (7(i+j), 7(j-i)). Each piece keeps its number and takes the
+orientation whose outline matches its turned corners, so the result is
+again an exact layout; make checks it.
 
 usage: turn45.py IN.txt OUT.txt "# title line" [--cw]
 """
@@ -15,18 +17,17 @@ import tangram as t
 ORIENTATIONS = {1: 8, 2: 8, 3: 8, 4: 8, 5: 8, 6: 2, 7: 8}
 
 
-def turn(x, y, cw):
-    # 14 straight cells are 10 + 10 slanted ones, and 20 slanted are 14 straight
-    if x % 14 == 0 and y % 14 == 0:
-        i, j = x // 14, y // 14
-        return (10 * (i - j), 10 * (i + j)) if cw else (10 * (i + j), 10 * (j - i))
-    if x % 7 == 0 and y % 7 == 0:
-        i, j = x // 7, y // 7
-        return (5 * (i - j), 5 * (i + j)) if cw else (5 * (i + j), 5 * (j - i))
-    if x % 10 == 0 and y % 10 == 0 and (x + y) % 20 == 0:
-        i, j = x // 10, y // 10
-        return (7 * (i - j), 7 * (i + j)) if cw else (7 * (i + j), 7 * (j - i))
-    raise ValueError(f"corner {x},{y} is off the lattice")
+# grid step of a layout -> step of the turned one: 14 straight cells are
+# 10 + 10 slanted ones, and 10 + 10 slanted cells are 14 straight ones
+STEPS = [(7, 5), (10, 7)]
+
+
+def turn(x, y, cw, step):
+    a, b = step
+    if x % a or y % a:
+        raise ValueError(f"corner {x},{y} is off the lattice of {a}")
+    i, j = x // a, y // a
+    return (b * (i - j), b * (i + j)) if cw else (b * (i + j), b * (j - i))
 
 
 def shape(points):
@@ -35,8 +36,8 @@ def shape(points):
     return sorted((x - x0, y - y0) for x, y in points), (x0, y0)
 
 
-def turn_piece(piece, o, col, row, cw):
-    pts = [turn(x + col, y + row, cw) for x, y in t.outline(piece, o)]
+def turn_piece(piece, o, col, row, cw, step):
+    pts = [turn(x + col, y + row, cw, step) for x, y in t.outline(piece, o)]
     want, (x0, y0) = shape(pts)
     for o2 in range(ORIENTATIONS[piece]):
         have, (hx, hy) = shape(t.outline(piece, o2))
@@ -53,7 +54,10 @@ def main():
     # put the figure's corners on the lattice of its own grid first
     x0 = min(min(x for x, _ in t.outline(p, o)) + c for p, o, c, r in slots)
     y0 = min(min(y for _, y in t.outline(p, o)) + r for p, o, c, r in slots)
-    out = [turn_piece(p, o, c - x0, r - y0, cw) for p, o, c, r in slots]
+    slots = [(p, o, c - x0, r - y0) for p, o, c, r in slots]
+    corners = [(x + c, y + r) for p, o, c, r in slots for x, y in t.outline(p, o)]
+    step = next(s for s in STEPS if all(x % s[0] == 0 and y % s[0] == 0 for x, y in corners))
+    out = [turn_piece(p, o, c, r, cw, step) for p, o, c, r in slots]
     cx = min(c for _, _, c, _ in out)
     cy = min(r for _, _, _, r in out)
     with open(dst, "w") as f:
