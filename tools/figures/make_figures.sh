@@ -15,7 +15,8 @@ for g in "People" "Animals" "Birds" "Boats and vehicles" "Buildings and objects"
   "Sports and games" "Plants"; do
   rm -f "../../data/Figures/$g"/*.txt
 done
-rm -f "../../data/Figures/Geometric shapes/shapes [0"[3-9]*.txt "../../data/Figures/Geometric shapes/shapes [02"[7-9]*.txt
+# Geometric shapes and Signs and symbols are not written here: their placement files are
+# their source (shapes_blocks.txt and signs_blocks.txt keep the drawings for reference).
 python3 design.py people.txt People --write
 python3 design.py animals.txt Animals --write
 python3 sheet.py birds.txt Birds --write
@@ -27,7 +28,6 @@ python3 design.py buildings_drawn.txt "Buildings and objects" --write
 python3 blocks.py letters.txt Letters "$tool" --write
 python3 blocks.py numbers.txt Numbers "$tool" --write
 python3 design.py numbers_drawn.txt Numbers --write
-python3 blocks.py shapes_blocks.txt "Geometric shapes" "$tool" --write
 python3 design.py sports.txt "Sports and games" --write
 python3 sheet.py plants.txt Plants --write
 python3 blocks.py plants_blocks.txt Plants "$tool" --write
