@@ -52,6 +52,4 @@ def parse(path):
 
 if __name__ == "__main__":
     design.parse = parse
-    _montage = design.montage
-    design.montage = lambda path, figs: _montage(path, figs, scale=3, per_row=5)
     sys.exit(design.main())
