@@ -27,7 +27,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # A game folder whose settings open a library puzzle in a window that fills
 # the 1280 x 800 screen (without a window manager there is no frame).
 mkdir -p "$work/game"
-printf '%s\r\n' "[LAST]" "FILE = animals [005]" "FOLDER = Animals" "" \
+printf '%s\r\n' "[LAST]" "FILE = animals [009]" "FOLDER = Animals" "" \
   "[WINDOW]" "LEFT = 0" "TOP = 0" "RIGHT = 1280" "BOTTOM = 800" >"$work/game/Polyshard.ini"
 QT_QPA_PLATFORM=xcb POLYSHARD_GAME_DIR="$work/game" POLYSHARD_DATA="$root/data" \
   POLYSHARD_BIN="$build/polyshard" bash scripts/polyshard-launch >/dev/null 2>&1 &
