@@ -18,9 +18,7 @@ A sheet holds figures as "== name: title" followed by the rows.
 usage: blocks.py SHEET GROUP TOOL [--write]
 """
 import os
-import subprocess
 import sys
-import tempfile
 
 import tangram as t
 
@@ -78,26 +76,22 @@ def main():
     out_dir = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data",
                            "Figures", group)
     ok = True
-    with tempfile.TemporaryDirectory() as tmp:
-        for name, title, rows in parse(sheet):
-            a = area(rows)
-            if a not in GRID:
-                print(f"{name} ({title}): area {a}, needs 8, 16 or 32")
-                ok = False
-                continue
-            path = os.path.join(tmp, "figure.pzk")
-            open(path, "wb").write(t.puzzle_text(name, quarters(rows)))
-            res = subprocess.run([tool, "solve", path], capture_output=True, text=True)
-            if res.returncode != 0:
-                print(f"{name} ({title}): the pieces cannot lay it")
-                ok = False
-                continue
-            print(f"{name}: {title}")
-            if "--write" in sys.argv:
-                os.makedirs(out_dir, exist_ok=True)
-                lines = res.stdout.split("\n")[1:8]
-                with open(os.path.join(out_dir, name + ".txt"), "w") as f:
-                    f.write(f"# {name}: {title}\n" + "\n".join(lines) + "\n")
+    for name, title, rows in parse(sheet):
+        a = area(rows)
+        if a not in GRID:
+            print(f"{name} ({title}): area {a}, needs 8, 16 or 32")
+            ok = False
+            continue
+        lines = t.lay(tool, name, quarters(rows))
+        if lines is None:
+            print(f"{name} ({title}): the pieces cannot lay it")
+            ok = False
+            continue
+        print(f"{name}: {title}")
+        if "--write" in sys.argv:
+            os.makedirs(out_dir, exist_ok=True)
+            with open(os.path.join(out_dir, name + ".txt"), "w") as f:
+                f.write(f"# {name}: {title}\n" + "\n".join(lines) + "\n")
     return 0 if ok else 1
 
 

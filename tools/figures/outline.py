@@ -8,9 +8,7 @@ pieces can lay.
 usage: outline.py SHEET TOOL
 """
 import os
-import subprocess
 import sys
-import tempfile
 
 import tangram as t
 
@@ -53,18 +51,14 @@ def parse(path):
 
 def main():
     sheet, tool = sys.argv[1], sys.argv[2]
-    with tempfile.TemporaryDirectory() as tmp:
-        path = os.path.join(tmp, "figure.pzk")
-        for name, title, polys in parse(sheet):
-            q = quarters(polys)
-            open(path, "wb").write(t.puzzle_text(name, q))
-            res = subprocess.run([tool, "solve", path], capture_output=True, text=True)
-            lines = [ln.split() for ln in res.stdout.split("\n")[1:8] if ln.strip()]
-            if len(lines) != 7:
-                print(f"{name} ({title}): the pieces cannot lay it ({len(q)} quarters)")
-                continue
-            items = "; ".join(f"{LETTER[int(p)]}{o} {c} {r}" for p, o, c, r in lines)
-            print(f"== {name}: {title}\n{items}")
+    for name, title, polys in parse(sheet):
+        q = quarters(polys)
+        lines = t.lay(tool, name, q)
+        if lines is None:
+            print(f"{name} ({title}): the pieces cannot lay it ({len(q)} quarters)")
+            continue
+        items = "; ".join(f"{LETTER[int(p)]}{o} {c} {r}" for p, o, c, r in map(str.split, lines))
+        print(f"== {name}: {title}\n{items}")
 
 
 if __name__ == "__main__":

@@ -17,9 +17,7 @@ usage: outlines.py SHEET GROUP TOOL [--write] [--out DIR] [--png FILE] [--only N
 (--write writes placement files into data/Figures/GROUP, or into DIR)
 """
 import os
-import subprocess
 import sys
-import tempfile
 
 import blocks
 import design
@@ -108,16 +106,6 @@ class Drawn:
         return self.q
 
 
-def solve(tool, name, q):
-    with tempfile.TemporaryDirectory() as tmp:
-        path = os.path.join(tmp, "figure.pzk")
-        open(path, "wb").write(t.puzzle_text(name, q))
-        res = subprocess.run([tool, "solve", path], capture_output=True, text=True)
-    if res.returncode != 0 or "none" in res.stdout:
-        return None
-    return res.stdout.split("\n")[1:8]
-
-
 def main():
     path, group, tool = sys.argv[1], sys.argv[2], sys.argv[3]
     only = sys.argv[sys.argv.index("--only") + 1:] if "--only" in sys.argv else None
@@ -132,7 +120,7 @@ def main():
             continue
         drawn.append(Drawn(q))
         cells = len(q) / 4
-        lines = solve(tool, name, q)
+        lines = t.lay(tool, name, q)
         print(f"{name}: {'laid' if lines else 'NOT LAYABLE'}, {cells:.0f} cells  {title}")
         if not lines:
             ok = False

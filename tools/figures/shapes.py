@@ -6,9 +6,7 @@ their areas when they turn). The solver lays each one.
 usage: shapes.py PATH/TO/polyshard-puzzle
 """
 import os
-import subprocess
 import sys
-import tempfile
 
 import convex
 import tangram as t
@@ -29,25 +27,20 @@ def main():
                            "Figures", "Geometric shapes")
     os.makedirs(out_dir, exist_ok=True)
     number = 1
-    with tempfile.TemporaryDirectory() as tmp:
-        for turn in (0, 1):
-            for index, title in ORDER:
-                lens = polys[index]
-                lens = lens[-1:] + lens[:-1] if turn else lens
-                path = os.path.join(tmp, "shape.pzk")
-                q = convex.rasterise(convex.cells(lens))
-                open(path, "wb").write(t.puzzle_text("shape", q))
-                result = subprocess.run([tool, "solve", path], capture_output=True, text=True)
-                lines = result.stdout.split("\n")[1:8]
-                if result.returncode != 0:
-                    print(f"{title}: no layout on this grid")
-                    continue
-                name = f"shapes [{number:03d}]"
-                label = title + (", turned" if turn else "")
-                with open(os.path.join(out_dir, name + ".txt"), "w") as f:
-                    f.write(f"# {name}: {label}\n" + "\n".join(lines) + "\n")
-                print(name, label)
-                number += 1
+    for turn in (0, 1):
+        for index, title in ORDER:
+            lens = polys[index]
+            lens = lens[-1:] + lens[:-1] if turn else lens
+            lines = t.lay(tool, "shape", convex.rasterise(convex.cells(lens)))
+            if lines is None:
+                print(f"{title}: no layout on this grid")
+                continue
+            name = f"shapes [{number:03d}]"
+            label = title + (", turned" if turn else "")
+            with open(os.path.join(out_dir, name + ".txt"), "w") as f:
+                f.write(f"# {name}: {label}\n" + "\n".join(lines) + "\n")
+            print(name, label)
+            number += 1
 
 
 if __name__ == "__main__":

@@ -6,7 +6,9 @@ a piece's vertex onto a point, checks that no two pieces share a quarter, and
 writes placement files and small PNG previews.
 """
 import os
+import subprocess
 import struct
+import tempfile
 import zlib
 
 SMALL, MEDIUM, LARGE = (14, 20), (20, 28), (28, 40)
@@ -227,3 +229,17 @@ def puzzle_text(name, quarters):
         out.append(f"ROW_{r}_LOW_ = " + "".join(str(v % 10) for v in vals))
         out.append(f"ROW_{r}_HIGH = " + "".join(str(v // 10) for v in vals))
     return ("\r\n".join(out) + "\r\n").encode()
+
+
+def lay(tool, name, quarters):
+    """The seven placement lines ("piece orientation col row") of a layout
+    the solver finds for the figure, or None when the pieces cannot lay it."""
+    with tempfile.TemporaryDirectory() as tmp:
+        path = os.path.join(tmp, "figure.pzk")
+        with open(path, "wb") as f:
+            f.write(puzzle_text(name, quarters))
+        res = subprocess.run([tool, "solve", path], capture_output=True, text=True)
+    lines = [ln for ln in res.stdout.split("\n")[1:8] if ln.strip()]
+    if res.returncode != 0 or "none" in res.stdout or len(lines) != 7:
+        return None
+    return lines
