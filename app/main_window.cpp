@@ -448,6 +448,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::ShutDown() {
     if (shutDown_) return;
     shutDown_ = true;
+    sound_.FinishLoading();
     ReleaseDrawingResources(state_);
     state_->windowRect = RectOf(frameGeometry());
     SaveSettings(state_);

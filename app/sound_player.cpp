@@ -1,10 +1,13 @@
 #include "app/sound_player.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QTemporaryFile>
+#include <QThread>
 #include <QUrl>
 #include <QtEndian>
 #include <cmath>
@@ -17,6 +20,9 @@ constexpr int kRate = 22050;
 constexpr int kBeepMs = 120;
 constexpr double kBeepHz = 880.0;
 constexpr double kPi = 3.14159265358979323846;
+// Longest wait for a load to end when the player goes away. Checked wave
+// files are complete local files and load within milliseconds.
+constexpr int kLoadWaitMs = 1000;
 
 void Put16(QByteArray& out, quint16 v) {
     char b[2];
@@ -33,7 +39,26 @@ void Put32(QByteArray& out, quint32 v) {
 }  // namespace
 
 SoundPlayer::SoundPlayer() = default;
-SoundPlayer::~SoundPlayer() = default;
+SoundPlayer::~SoundPlayer() {
+    FinishLoading();
+}
+
+// The sample cache behind QSoundEffect loads files in a thread of its own.
+// An effect destroyed while its file loads never lets go of the sample, and
+// the cache deadlocks at exit when that load ends while it is being torn
+// down; the program then never ends. So before the effect goes, its load is
+// seen to its end. Only the effect's own queued calls are delivered here, not
+// the window's events, so this is safe while the window is being destroyed.
+void SoundPlayer::FinishLoading() {
+    if (!effect_) return;
+    QElapsedTimer clock;
+    clock.start();
+    while (effect_->status() == QSoundEffect::Loading && clock.elapsed() < kLoadWaitMs) {
+        for (QObject* part : effect_->findChildren<QObject*>())
+            QCoreApplication::sendPostedEvents(part, QEvent::MetaCall);
+        QThread::msleep(1);
+    }
+}
 
 QByteArray SoundPlayer::MakeDefaultSound() {
     const int samples = kRate * kBeepMs / 1000;
@@ -69,13 +94,15 @@ bool SoundPlayer::LooksLikeWave(const QString& path) {
     // the decoder skips them, so they are walked here the same way. A file
     // whose "fmt " and "data" cannot both be found would never finish
     // loading, and gets the default.
+    // The samples must all be there too: the decoder waits for missing ones
+    // forever, and the sound after it then never starts.
     bool format = false;
     for (int chunk = 0; chunk < 64; ++chunk) {
         const QByteArray header = file.read(8);
         if (header.size() != 8) return false;
         const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
         const QByteArray id = header.left(4);
-        if (id == "data") return format;
+        if (id == "data") return format && qint64(size) <= file.size() - file.pos();
         if (id == "fmt ") format = size >= 16;
         // Chunks are padded to an even size.
         if (!file.seek(file.pos() + qint64(size) + (size & 1))) return false;

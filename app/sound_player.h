@@ -23,6 +23,10 @@ public:
         listener_ = std::move(listener);
     }
 
+    // Waits (a second at most) until the file the effect loads is loaded or
+    // refused. The window calls it before it goes; the destructor does too.
+    void FinishLoading();
+
     // The local file the last Play call started (the default sound's file
     // when the requested one could not be used).
     QString lastFile() const { return lastFile_; }
@@ -30,7 +34,8 @@ public:
 
     // True when the file looks like a playable wave file: a readable,
     // regular RIFF/WAVE file with a "fmt " chunk before its "data" chunk,
-    // whatever other chunks come first.
+    // whatever other chunks come first, and all the samples its "data"
+    // chunk counts.
     static bool LooksLikeWave(const QString& path);
     // A short beep as complete wave file bytes.
     static QByteArray MakeDefaultSound();

@@ -49,6 +49,22 @@ TEST_F(SoundPlayerTest, MissingOrBrokenFilePlaysTheDefault) {
     EXPECT_EQ(player.lastFile(), fallback);
     player.Play(".");  // a folder
     EXPECT_EQ(player.lastFile(), fallback);
+    // Samples cut off: their decoder would wait for the rest forever.
+    QByteArray cut = SoundPlayer::MakeDefaultSound();
+    cut.chop(2);
+    WriteText("cut.wav", cut.toStdString());
+    player.Play("cut.wav");
+    EXPECT_EQ(player.lastFile(), fallback);
+}
+
+// A player that goes right after a sound starts waits for the file to load:
+// a load still running at exit deadlocks the sample cache.
+TEST_F(SoundPlayerTest, FinishLoadingEndsTheLoad) {
+    WriteText("fresh.wav", SoundPlayer::MakeDefaultSound().toStdString());
+    SoundPlayer player;
+    player.Play("fresh.wav");
+    player.FinishLoading();
+    EXPECT_EQ(player.effect()->status(), QSoundEffect::Ready);
 }
 
 // Chunks before "fmt " (as audio editors write them) do not make a wave
