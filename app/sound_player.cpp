@@ -23,6 +23,8 @@ constexpr double kPi = 3.14159265358979323846;
 // Longest wait for a load to end when the player goes away. Checked wave
 // files are complete local files and load within milliseconds.
 constexpr int kLoadWaitMs = 1000;
+// Time for the sound server's answers to a closed stream to arrive.
+constexpr int kSettleMs = 50;
 
 void Put16(QByteArray& out, quint16 v) {
     char b[2];
@@ -41,6 +43,16 @@ void Put32(QByteArray& out, quint32 v) {
 SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() {
     FinishLoading();
+    // The effect hands its audio output to deleteLater, which no event loop
+    // runs once the game is closing, so it is deleted here and its stream
+    // closed. The sound server answers a stream that opens or closes at once,
+    // and the sound system tears its connection down at exit without waiting
+    // for such answers, which can crash the program as it ends. A short pause
+    // after closing a stream that still played lets them arrive first.
+    const bool streaming = effect_ && effect_->isPlaying();
+    effect_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (streaming) QThread::msleep(kSettleMs);
 }
 
 // The sample cache behind QSoundEffect loads files in a thread of its own.
