@@ -448,7 +448,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::ShutDown() {
     if (shutDown_) return;
     shutDown_ = true;
-    sound_.FinishLoading();
     ReleaseDrawingResources(state_);
     state_->windowRect = RectOf(frameGeometry());
     SaveSettings(state_);

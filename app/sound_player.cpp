@@ -105,9 +105,9 @@ bool SoundPlayer::LooksLikeWave(const QString& path) {
     // Editors often put chunks such as JUNK, LIST or bext before "fmt ";
     // the decoder skips them, so they are walked here the same way. A file
     // whose "fmt " and "data" cannot both be found would never finish
-    // loading, and gets the default.
-    // The samples must all be there too: the decoder waits for missing ones
-    // forever, and the sound after it then never starts.
+    // loading, and gets the default. Nor would one whose "data" chunk counts
+    // more samples than the file holds: the decoder waits for them forever,
+    // and the sound after it then never starts.
     bool format = false;
     for (int chunk = 0; chunk < 64; ++chunk) {
         const QByteArray header = file.read(8);

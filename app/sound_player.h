@@ -24,7 +24,7 @@ public:
     }
 
     // Waits (a second at most) until the file the effect loads is loaded or
-    // refused. The window calls it before it goes; the destructor does too.
+    // refused. The destructor calls it.
     void FinishLoading();
 
     // The local file the last Play call started (the default sound's file
